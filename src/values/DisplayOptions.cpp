@@ -18,3 +18,9 @@ Notation notation() { return g_notation; }
 void setNotation(Notation n) { g_notation = n; }
 
 } // namespace ampero
+
+namespace ampero {
+
+QString withPunktKomma(QString text) { return text.replace(QLatin1Char(','), punktKomma()); }
+
+} // namespace ampero

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QString>
 
 // Program-wide display state read by every formatter and by the input fields.
 // PunktKomma is taken from the locale when the main window is created; Nachkomma and the
@@ -17,5 +18,12 @@ void setNachkomma(int decimals);
 
 Notation notation();
 void setNotation(Notation n);
+
+} // namespace ampero
+
+namespace ampero {
+
+// A fixed text with "," standing for the decimal separator in use ("20,000 V").
+QString withPunktKomma(QString text);
 
 } // namespace ampero

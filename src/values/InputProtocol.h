@@ -22,10 +22,10 @@ enum class MessageSet {
 struct FieldRule {
     Parser parser = Parser::Value;
     MessageSet messages = MessageSet::A;
-    QString min; // literal bounds, converted when the test runs and shown as written
-    QString max;
+    QString min{}; // literal bounds, converted when the test runs and shown as written
+    QString max{};
     QString reason = QStringLiteral(" ist nicht richtig !"); // set B: after the text
-    QString unit;                                            // set B: after max
+    QString unit{};                                          // set B: after max
 };
 
 struct Verdict {

@@ -1,1 +1,121 @@
 #include "Driver.h"
+
+#include "app/Ampero361.h"
+#include "app/Main361.h"
+#include "widgets/EditField.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+namespace driver {
+
+void startProgram()
+{
+    if (!ampero::Form1)
+        createForms();
+    if (!activate(ampero::Form1))
+        qFatal("the main window did not become active");
+}
+
+QWidget* find(const QString& name)
+{
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == name)
+            return top;
+        if (auto* w = top->findChild<QWidget*>(name))
+            return w;
+    }
+    return nullptr;
+}
+
+ampero::EditField* field(const QString& name)
+{
+    auto* f = find<ampero::EditField>(name);
+    if (!f)
+        qFatal("no edit field %s", qPrintable(name));
+    return f;
+}
+
+QString text(const QString& name)
+{
+    if (auto* f = find<QLineEdit>(name))
+        return f->text();
+    if (auto* l = find<QLabel>(name))
+        return l->text();
+    qFatal("no text component %s", qPrintable(name));
+}
+
+bool activate(QWidget* window)
+{
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitFor([window] { return QGuiApplication::focusWindow() == window->windowHandle(); });
+}
+
+void focus(const QString& fieldName)
+{
+    ampero::EditField* f = field(fieldName);
+    if (!f->window()->isActiveWindow() && !activate(f->window()))
+        qWarning("window %s did not become active", qPrintable(f->window()->objectName()));
+    f->setFocus(Qt::MouseFocusReason);
+}
+
+void clearFocus()
+{
+    if (QWidget* w = QApplication::focusWidget())
+        w->clearFocus();
+}
+
+void type(const QString& fieldName, const QString& text)
+{
+    focus(fieldName);
+    ampero::EditField* f = field(fieldName);
+    QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty()) {
+        QTest::keyClick(f, Qt::Key_Delete);
+        return;
+    }
+    for (QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(f, c.toLatin1());
+        else // keyClick aborts outside ASCII
+            QTest::sendKeyEvent(QTest::Click, f, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+void pressEnter(const QString& fieldName) { QTest::keyClick(field(fieldName), Qt::Key_Return); }
+
+void enter(const QString& fieldName, const QString& text)
+{
+    type(fieldName, text);
+    pressEnter(fieldName);
+}
+
+void leave(const QString& fieldName)
+{
+    focus(fieldName);
+    QTest::keyClick(field(fieldName), Qt::Key_Tab);
+}
+
+QList<Box> boxesDuring(const std::function<void()>& action)
+{
+    QList<Box> boxes;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&boxes] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    poll.start();
+    action();
+    QTest::qWait(30); // reports that open after the running event
+    return boxes;
+}
+
+} // namespace driver

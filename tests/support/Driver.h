@@ -1,1 +1,53 @@
 #pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+namespace ampero {
+class EditField;
+}
+
+// Drives the program as a user does: finds components by their names, types into fields,
+// presses Enter and reads the message boxes that open on the way.
+namespace driver {
+
+// Creates the program's windows once per test process, as the program start does.
+void startProgram();
+
+QWidget* find(const QString& name); // any widget of any window, by objectName
+template <typename T>
+T* find(const QString& name)
+{
+    return qobject_cast<T*>(find(name));
+}
+ampero::EditField* field(const QString& name);
+QString text(const QString& name);
+
+// Makes the window the active one and waits until it has the keyboard.
+[[nodiscard]] bool activate(QWidget* window);
+// Puts the focus into the field (a mouse click into it).
+void focus(const QString& fieldName);
+// Takes the focus from whatever widget holds it, so that no leave handler runs later.
+void clearFocus();
+
+// Focuses the field, replaces its text by typing and does not press Enter.
+void type(const QString& fieldName, const QString& text);
+void pressEnter(const QString& fieldName);
+// type() and pressEnter() together.
+void enter(const QString& fieldName, const QString& text);
+// Moves the focus from the field to another control of its window.
+void leave(const QString& fieldName);
+
+struct Box {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+};
+// Runs the action and answers every modal message box that opens meanwhile with OK.
+QList<Box> boxesDuring(const std::function<void()>& action);
+
+} // namespace driver

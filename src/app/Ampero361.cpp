@@ -1,0 +1,54 @@
+#include "Ampero361.h"
+
+#include "Main361.h"
+#include "platform/MessageBoxes.h"
+#include "settings/Optionen361.h"
+#include "windows/Info361.h"
+#include "windows/SpannungStrom.h"
+#include "windows/Update361.h"
+
+#include <QApplication>
+
+namespace ampero {
+
+TForm1* Form1 = nullptr;
+TForm2* Form2 = nullptr;
+TForm3* Form3 = nullptr;
+SpannungStromFenster* Form4 = nullptr;
+SpannungStromFenster* Form5 = nullptr;
+SpannungStromFenster* Form6 = nullptr;
+SpannungStromFenster* Form7 = nullptr;
+SpannungStromFenster* Form8 = nullptr;
+TForm9* Form9 = nullptr;
+
+void showWindow(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace ampero
+
+void createForms()
+{
+    using namespace ampero;
+    QCoreApplication::setApplicationName(QString::fromUtf16(kApplicationTitle));
+    QCoreApplication::setOrganizationName(QStringLiteral("Korvan_Software"));
+
+    Form1 = new TForm1;
+    Form2 = new TForm2(Form1);
+    Form3 = new TForm3(Form1);
+    Form4 = new SpannungStromFenster(QStringLiteral("Form4"),
+        QStringLiteral("Rozerar          Spannung und Strom in Dämpfungsgliedern"), Form1);
+    Form5 = new SpannungStromFenster(QStringLiteral("Form5"),
+        QStringLiteral("Rozerar                    U und I im R-Netzwerk"), Form1);
+    Form6 = new SpannungStromFenster(QStringLiteral("Form6"),
+        QStringLiteral("Rozerar                    U und I im L-Netzwerk"), Form1);
+    Form7 = new SpannungStromFenster(QStringLiteral("Form7"),
+        QStringLiteral("Rozerar                    U und I im Pi-Netzwerk"), Form1);
+    Form8 = new SpannungStromFenster(QStringLiteral("Form8"),
+        QStringLiteral("Rozerar                    U und I im T-Netzwerk"), Form1);
+    Form9 = new TForm9(Form1);
+    Form1->show();
+}

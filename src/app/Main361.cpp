@@ -1,0 +1,158 @@
+#include "Main361.h"
+
+#include "Ampero361.h"
+#include "pages/dB.h"
+#include "settings/Optionen361.h"
+#include "windows/Info361.h"
+#include "platform/Help.h"
+#include "values/DisplayOptions.h"
+#include "widgets/PageControl.h"
+#include "windows/SpannungStrom.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+
+namespace ampero {
+
+namespace {
+
+struct PageEntry {
+    const char* caption;
+    const char* component;
+};
+
+// The pages in tab order; the help context of each is 70 + 10 × its index.
+constexpr PageEntry kPages[TForm1::kPageCount] = {
+    {"dB", "dB"},
+    {"dB rel.", "dBrel"},
+    {"dBm", "dBm"},
+    {"dBµV", "dBuV"},
+    {"XL / XC", "XLXC"},
+    {"R-L-C Netz", "RLC"},
+    {"LC-Schwingkreis", "LCSchwingkreis"},
+    {"RC-Glieder", "RCGlieder"},
+    {"PI / T Att", "PITAtt"},
+    {"Par-/Ser-Trans.", "gleichwSchalt"},
+    {"R - Anpassnetzwerk", "RNetz"},
+    {"L - Anpassnetzwerk", "LNetz"},
+    {"Pi - Anpassnetzwerk", "PiNetz"},
+    {"T - Anpassnetzwerk", "TNetz"},
+    {"VSWR, RL, r", "VSWR"},
+};
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
+
+TForm1::TForm1()
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::CustomizeWindowHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setFixedSize(715, 547);
+    QFont small = font();
+    small.setPixelSize(12);
+    setFont(small);
+
+    PageControl1 = new PageControl(QStringLiteral("PageControl1"), true, this);
+    PageControl1->setGeometry(8, 7, 697, 489);
+    for (const PageEntry& entry : kPages) {
+        QWidget* page = nullptr;
+        if (QLatin1String(entry.component) == QLatin1String("dB"))
+            page = dBPage = new dB;
+        else {
+            page = new QWidget;
+            page->setObjectName(QLatin1String(entry.component));
+        }
+        PageControl1->addTab(page, QString::fromUtf8(entry.caption));
+    }
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
+
+    Button4 = addButton(this, "Button4", QStringLiteral("Info"), QRect(8, 510, 89, 28));
+    Button6 = addButton(this, "Button6", QStringLiteral("Optionen"), QRect(105, 510, 89, 28));
+    B_Hilfe = addButton(this, "B_Hilfe", QStringLiteral("Hilfe"), QRect(202, 510, 89, 28));
+    BitBtn2 = addButton(this, "BitBtn2", QStringLiteral("Fertig"), QRect(580, 505, 125, 36));
+    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connect(B_Hilfe, &QPushButton::clicked, this, &TForm1::B_HilfeClick);
+    connect(BitBtn2, &QPushButton::clicked, this, &QWidget::close);
+
+    // F1 works in every field of the window.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WindowShortcut);
+    connect(f1, &QShortcut::activated, this, &TForm1::B_HilfeClick);
+
+    FormCreate();
+}
+
+void TForm1::FormCreate()
+{
+    const QString separator = QLocale::system().decimalPoint();
+    setPunktKomma(separator.isEmpty() ? QLatin1Char(',') : separator.front());
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TForm1::FormShow()
+{
+    // The settings file comes later; until then every start shows the factory texts.
+    dBPage->loadFactoryDefaults();
+    setWindowTitle(QStringLiteral("Rozerar       Ampero Version 3.6"));
+}
+
+int TForm1::helpContext() const
+{
+    const int index = PageControl1->currentIndex();
+    return index >= 0 && index < kPageCount ? 70 + 10 * index : -1;
+}
+
+void TForm1::PageControl1Change()
+{
+    for (QWidget* window : {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5),
+                            static_cast<QWidget*>(Form6), static_cast<QWidget*>(Form7),
+                            static_cast<QWidget*>(Form8)})
+        if (window)
+            window->close();
+}
+
+void TForm1::Button4Click() { showWindow(Form2); }
+
+void TForm1::Button6Click() { showWindow(Form3); }
+
+void TForm1::B_HilfeClick()
+{
+    const int context = helpContext();
+    if (context >= 0)
+        openHelp(context, PageControl1->tabText(PageControl1->currentIndex()));
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+    // Closing the main window ends the program, whatever other window is still open.
+    QCoreApplication::quit();
+}
+
+void TForm1::FormClose() {}
+
+} // namespace ampero

@@ -1,0 +1,191 @@
+#include "Schematic.h"
+
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <cmath>
+
+namespace ampero {
+
+namespace {
+constexpr qreal kLine = 0.12;     // line width in units
+constexpr qreal kTerminal = 0.35; // terminal radius
+} // namespace
+
+Schematic::Schematic(QPainter& painter, qreal unit, const QPalette& palette)
+    : m_painter(painter)
+    , m_unit(unit)
+    , m_palette(palette)
+{
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(m_palette.color(QPalette::WindowText), kLine * unit);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
+}
+
+void Schematic::wire(std::initializer_list<QPointF> points) const
+{
+    QPolygonF line;
+    for (QPointF p : points)
+        line << px(p);
+    m_painter.drawPolyline(line);
+}
+
+void Schematic::terminal(QPointF at) const
+{
+    m_painter.save();
+    m_painter.setBrush(m_palette.color(QPalette::Window));
+    m_painter.drawEllipse(px(at), kTerminal * m_unit, kTerminal * m_unit);
+    m_painter.restore();
+}
+
+void Schematic::junction(QPointF at) const
+{
+    m_painter.save();
+    m_painter.setBrush(m_painter.pen().color());
+    m_painter.drawEllipse(px(at), 0.22 * m_unit, 0.22 * m_unit);
+    m_painter.restore();
+}
+
+template <typename Body>
+void Schematic::twoTerminal(QPointF from, QPointF to, qreal bodyLength, Body body) const
+{
+    const QLineF axis(px(from), px(to));
+    const qreal half = axis.length() / 2;
+    const qreal bodyHalf = qMin(bodyLength * m_unit, axis.length()) / 2;
+    m_painter.save();
+    m_painter.translate(axis.center());
+    m_painter.rotate(-axis.angle());
+    m_painter.drawLine(QPointF(-half, 0), QPointF(-bodyHalf, 0));
+    m_painter.drawLine(QPointF(bodyHalf, 0), QPointF(half, 0));
+    body(bodyHalf);
+    m_painter.restore();
+}
+
+void Schematic::resistor(QPointF from, QPointF to) const
+{
+    twoTerminal(from, to, 2.4, [this](qreal h) {
+        m_painter.setBrush(m_palette.color(QPalette::Base));
+        m_painter.drawRect(QRectF(-h, -0.45 * m_unit, 2 * h, 0.9 * m_unit));
+    });
+}
+
+void Schematic::coil(QPointF from, QPointF to) const
+{
+    twoTerminal(from, to, 2.8, [this](qreal h) {
+        constexpr int kTurns = 4;
+        const qreal w = 2 * h / kTurns;
+        QPainterPath path(QPointF(-h, 0));
+        for (int i = 0; i < kTurns; ++i)
+            path.arcTo(QRectF(-h + i * w, -w / 2, w, w), 180, -180);
+        m_painter.drawPath(path);
+    });
+}
+
+void Schematic::capacitor(QPointF from, QPointF to) const
+{
+    twoTerminal(from, to, 0.5, [this](qreal h) {
+        QPen plate = m_painter.pen();
+        plate.setWidthF(0.22 * m_unit);
+        plate.setCapStyle(Qt::FlatCap);
+        m_painter.setPen(plate);
+        const qreal half = 0.8 * m_unit;
+        m_painter.drawLine(QPointF(-h, -half), QPointF(-h, half));
+        m_painter.drawLine(QPointF(h, -half), QPointF(h, half));
+    });
+}
+
+void Schematic::ground(QPointF at) const
+{
+    const QPointF p = px(at);
+    const qreal u = m_unit;
+    m_painter.drawLine(p, p + QPointF(0, 0.4 * u));
+    m_painter.drawLine(p + QPointF(-0.8 * u, 0.4 * u), p + QPointF(0.8 * u, 0.4 * u));
+    m_painter.drawLine(p + QPointF(-0.5 * u, 0.7 * u), p + QPointF(0.5 * u, 0.7 * u));
+    m_painter.drawLine(p + QPointF(-0.2 * u, 1.0 * u), p + QPointF(0.2 * u, 1.0 * u));
+}
+
+void Schematic::arrow(QPointF from, QPointF to, const QColor& color) const
+{
+    const QLineF shaft(px(from), px(to));
+    const qreal head = qMin(0.9 * m_unit, shaft.length() / 2);
+    m_painter.save();
+    QPen pen(color, 0.16 * m_unit);
+    pen.setCapStyle(Qt::FlatCap);
+    m_painter.setPen(pen);
+    m_painter.setBrush(color);
+    QLineF body = shaft;
+    body.setLength(shaft.length() - head * 0.8);
+    m_painter.drawLine(body);
+    QLineF back(shaft.p2(), shaft.p1());
+    back.setLength(head);
+    QLineF left = back;
+    left.setAngle(back.angle() + 22);
+    QLineF right = back;
+    right.setAngle(back.angle() - 22);
+    m_painter.setPen(Qt::NoPen);
+    m_painter.drawPolygon(QPolygonF({shaft.p2(), left.p2(), right.p2()}));
+    m_painter.restore();
+}
+
+void Schematic::label(QPointF at, const QString& text, const QString& subscript,
+                      Qt::Alignment align, qreal size) const
+{
+    m_painter.save();
+    QFont font = m_painter.font();
+    font.setPixelSize(qMax(1, qRound(size * m_unit)));
+    QFont small = font;
+    small.setPixelSize(qMax(1, qRound(size * m_unit * 0.7)));
+    const QFontMetricsF fm(font);
+    const QFontMetricsF sm(small);
+    const qreal width = fm.horizontalAdvance(text) + sm.horizontalAdvance(subscript);
+
+    QPointF origin = px(at);
+    if (align & Qt::AlignHCenter)
+        origin.rx() -= width / 2;
+    else if (align & Qt::AlignRight)
+        origin.rx() -= width;
+    if (align & Qt::AlignVCenter)
+        origin.ry() += (fm.ascent() - fm.descent()) / 2;
+    else if (align & Qt::AlignTop)
+        origin.ry() += fm.ascent();
+
+    m_painter.setFont(font);
+    m_painter.drawText(origin, text);
+    if (!subscript.isEmpty()) {
+        m_painter.setFont(small);
+        m_painter.drawText(origin + QPointF(fm.horizontalAdvance(text), 0.35 * fm.ascent()),
+                           subscript);
+    }
+    m_painter.restore();
+}
+
+void Schematic::block(const QRectF& rect, const QString& title) const
+{
+    m_painter.save();
+    m_painter.setBrush(m_palette.color(QPalette::Base));
+    QPen pen = m_painter.pen();
+    pen.setWidthF(0.18 * m_unit);
+    m_painter.setPen(pen);
+    m_painter.drawRect(QRectF(px(rect.topLeft()), px(rect.bottomRight())));
+    m_painter.restore();
+    if (!title.isEmpty())
+        label(rect.topLeft() + QPointF(0.7, 0.6), title, {}, Qt::AlignLeft | Qt::AlignTop, 1.4);
+}
+
+void Schematic::dashedFrame(const QRectF& rect) const
+{
+    m_painter.save();
+    QPen pen = m_painter.pen();
+    pen.setStyle(Qt::DashLine);
+    pen.setWidthF(0.08 * m_unit);
+    m_painter.setPen(pen);
+    m_painter.drawRect(QRectF(px(rect.topLeft()), px(rect.bottomRight())));
+    m_painter.restore();
+}
+
+} // namespace ampero

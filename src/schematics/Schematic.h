@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <initializer_list>
+
+class QPainter;
+
+namespace ampero {
+
+// The one drawing kit of all circuit pictures. Coordinates are in grid units; one unit is
+// `unit` pixels, so a picture is a short list of parts and scales without losing sharpness.
+// Lines and text take the palette's text colour; arrows carry the colour of what they mark.
+class Schematic {
+public:
+    Schematic(QPainter& painter, qreal unit, const QPalette& palette);
+
+    qreal unit() const { return m_unit; }
+
+    void wire(std::initializer_list<QPointF> points) const;
+    void terminal(QPointF at) const; // an open connection
+    void junction(QPointF at) const; // a filled dot where wires join
+    // Two-terminal parts between two points, their body centred, leads to both ends.
+    void resistor(QPointF from, QPointF to) const;
+    void coil(QPointF from, QPointF to) const;
+    void capacitor(QPointF from, QPointF to) const;
+    void ground(QPointF at) const;
+    void arrow(QPointF from, QPointF to, const QColor& color) const;
+    // A text with an optional subscript ("U" "in"), `size` its height in units.
+    void label(QPointF at, const QString& text, const QString& subscript = {},
+               Qt::Alignment align = Qt::AlignCenter, qreal size = 1.3) const;
+    void block(const QRectF& rect, const QString& title = {}) const; // a box such as a two-port
+    void dashedFrame(const QRectF& rect) const;
+
+    static QColor powerColor() { return QColor(0, 150, 0); }
+    static QColor voltageColor() { return QColor(0, 0, 220); }
+    static QColor currentColor() { return QColor(210, 0, 0); }
+
+private:
+    QPointF px(QPointF grid) const { return grid * m_unit; }
+    // Draws a part body along from→to in a local frame: x along the part, centred at 0.
+    template <typename Body>
+    void twoTerminal(QPointF from, QPointF to, qreal bodyLength, Body body) const;
+
+    QPainter& m_painter;
+    qreal m_unit;
+    QPalette m_palette;
+};
+
+} // namespace ampero

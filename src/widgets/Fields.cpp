@@ -1,0 +1,39 @@
+#include "Fields.h"
+
+#include "EditField.h"
+#include "values/EinstellungenundRoutinen.h"
+#include "values/FloatGuard.h"
+#include "values/ZahlenEinundAusgabe.h"
+
+#include <QLabel>
+
+namespace ampero {
+
+double readValue(const QLineEdit* field) { return Zahleneingabe(field->text()); }
+
+long double readPlain(const QLineEdit* field) { return strToFloat(field->text()); }
+
+void writeText(QLineEdit* field, const QString& text)
+{
+    checkFloatFaults();
+    const FloatFlagsKeeper keep; // Qt's own arithmetic while it lays out the new text
+    if (auto* edit = qobject_cast<EditField*>(field))
+        edit->setFieldText(text);
+    else
+        field->setText(text);
+}
+
+void writeValue(QLineEdit* field, long double value, const QString& unit)
+{
+    checkFloatFaults();
+    writeText(field, displayWithUnit(value, unit));
+}
+
+void writeText(QLabel* label, const QString& text)
+{
+    checkFloatFaults();
+    const FloatFlagsKeeper keep;
+    label->setText(text);
+}
+
+} // namespace ampero

@@ -1,0 +1,183 @@
+// Program start and the main window: the nine windows, the pages, the buttons, help by F1.
+#include "app/Ampero361.h"
+#include "app/Main361.h"
+#include "support/Driver.h"
+#include "widgets/PageControl.h"
+#include "windows/SpannungStrom.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace ampero;
+
+namespace {
+
+int helpContextShown()
+{
+    QWidget* help = driver::find("Hilfe");
+    return help && help->isVisible() ? help->property("kontext").toInt() : -1;
+}
+
+void closeHelp()
+{
+    if (QWidget* help = driver::find("Hilfe"))
+        help->close();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { driver::startProgram(); }
+    void cleanup() { closeHelp(); }
+
+    void createsTheNineWindowsInOrder()
+    {
+        QCOMPARE(Form1->objectName(), QString("Form1"));
+        QStringList owned;
+        for (QObject* child : Form1->children())
+            if (auto* w = qobject_cast<QWidget*>(child); w && w->isWindow())
+                owned << w->objectName();
+        QCOMPARE(owned, QStringList({"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8",
+                                     "Form9"}));
+        QVERIFY(Form1->isVisible());
+        for (const QString& name : owned)
+            QVERIFY2(!driver::find(name)->isVisible(), qPrintable(name));
+    }
+
+    void captions()
+    {
+        QCOMPARE(QCoreApplication::applicationName(), QString("Ampero V3.60"));
+        QCOMPARE(Form1->windowTitle(), QString("Rozerar       Ampero Version 3.6"));
+        QCOMPARE(driver::find("Form2")->windowTitle(), QString(" Info"));
+        QCOMPARE(driver::find("Form3")->windowTitle(), QString("  Optionen"));
+        QCOMPARE(driver::find("Form4")->windowTitle(),
+                 QString("Rozerar          Spannung und Strom in Dämpfungsgliedern"));
+        QCOMPARE(driver::find("Form8")->windowTitle(),
+                 QString("Rozerar                    U und I im T-Netzwerk"));
+        QCOMPARE(driver::find("Form9")->windowTitle(), QString("Update"));
+    }
+
+    void fixedClientArea()
+    {
+        QCOMPARE(Form1->size(), QSize(715, 547));
+        QCOMPARE(Form1->minimumSize(), Form1->maximumSize());
+        QCOMPARE(Form1->PageControl1->geometry(), QRect(8, 7, 697, 489));
+    }
+
+    void pagesInTabOrder()
+    {
+        const QStringList captions{"dB", "dB rel.", "dBm", "dBµV", "XL / XC", "R-L-C Netz",
+                                   "LC-Schwingkreis", "RC-Glieder", "PI / T Att",
+                                   "Par-/Ser-Trans.", "R - Anpassnetzwerk", "L - Anpassnetzwerk",
+                                   "Pi - Anpassnetzwerk", "T - Anpassnetzwerk", "VSWR, RL, r"};
+        const QStringList components{"dB", "dBrel", "dBm", "dBuV", "XLXC", "RLC",
+                                     "LCSchwingkreis", "RCGlieder", "PITAtt", "gleichwSchalt",
+                                     "RNetz", "LNetz", "PiNetz", "TNetz", "VSWR"};
+        PageControl* pages = Form1->PageControl1;
+        QCOMPARE(pages->count(), captions.size());
+        for (int i = 0; i < pages->count(); ++i) {
+            QCOMPARE(pages->tabText(i), captions[i]);
+            QCOMPARE(pages->widget(i)->objectName(), components[i]);
+        }
+    }
+
+    void tabsWrapIntoRowsAndTheCurrentRowMeetsThePage()
+    {
+        auto* bar = qobject_cast<MultiRowTabBar*>(Form1->PageControl1->tabBar());
+        QVERIFY(bar);
+        QVERIFY(bar->rowCount() > 1);
+        for (int i = 0; i < bar->count(); ++i)
+            QVERIFY(bar->rect().contains(bar->visualTabRect(i)));
+
+        for (int i : {14, 0, 7}) {
+            const QPoint at = bar->visualTabRect(i).center();
+            QTest::mouseClick(bar, Qt::LeftButton, {}, at);
+            QCOMPARE(Form1->PageControl1->currentIndex(), i);
+            QCOMPARE(bar->visualTabRect(i).bottom(), bar->rect().bottom());
+        }
+        Form1->PageControl1->setCurrentIndex(0);
+    }
+
+    void bottomRow()
+    {
+        const QStringList names{"Button4", "Button6", "B_Hilfe", "BitBtn2"};
+        const QStringList texts{"Info", "Optionen", "Hilfe", "Fertig"};
+        int x = 0;
+        for (int i = 0; i < names.size(); ++i) {
+            auto* button = driver::find<QPushButton>(names[i]);
+            QCOMPARE(button->text(), texts[i]);
+            QVERIFY(button->x() > x);
+            QVERIFY(button->y() > Form1->PageControl1->geometry().bottom());
+            x = button->x();
+        }
+        auto* fertig = driver::find<QPushButton>("BitBtn2");
+        QVERIFY(fertig->width() > driver::find<QPushButton>("B_Hilfe")->width());
+        QVERIFY(Form1->width() - fertig->geometry().right() < 16);
+    }
+
+    void infoAndOptionsButtonsShowTheirWindows()
+    {
+        driver::find<QPushButton>("Button4")->click();
+        QVERIFY(driver::find("Form2")->isVisible());
+        driver::find<QPushButton>("Button6")->click();
+        QVERIFY(driver::find("Form3")->isVisible());
+        driver::find("Form2")->close();
+        driver::find("Form3")->close();
+    }
+
+    void helpByF1AndButton_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("context");
+        QTest::newRow("dB") << 0 << 70;
+        QTest::newRow("R-L-C") << 5 << 120;
+        QTest::newRow("VSWR") << 14 << 210;
+    }
+    void helpByF1AndButton()
+    {
+        QFETCH(int, page);
+        QFETCH(int, context);
+        Form1->PageControl1->setCurrentIndex(page);
+        QVERIFY(driver::activate(Form1));
+        QTest::keyClick(Form1, Qt::Key_F1);
+        QCOMPARE(helpContextShown(), context);
+        QCOMPARE(driver::find<QLabel>("Hilfe_L_Thema")->text(),
+                 Form1->PageControl1->tabText(page));
+        closeHelp();
+        driver::find<QPushButton>("B_Hilfe")->click();
+        QCOMPARE(helpContextShown(), context);
+    }
+
+    void f1InAFieldOfASubPage()
+    {
+        Form1->PageControl1->setCurrentIndex(0);
+        QVERIFY(driver::activate(Form1));
+        auto* sub = driver::find<QTabWidget>("PageControl2");
+        for (int i = 0; i < sub->count(); ++i) {
+            sub->setCurrentIndex(i);
+            QWidget* field = driver::find(i == 0 ? "db_P_E_Pin" : "dB_U_E_Uin");
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_F1);
+            QCOMPARE(helpContextShown(), 70);
+            closeHelp();
+        }
+    }
+
+    void changingThePageClosesTheVoltageCurrentWindows()
+    {
+        for (QWidget* w : {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form7)})
+            w->show();
+        Form1->PageControl1->setCurrentIndex(3);
+        for (QWidget* w : {Form4, Form5, Form6, Form7, Form8})
+            QVERIFY(!static_cast<QWidget*>(w)->isVisible());
+        Form1->PageControl1->setCurrentIndex(0);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
