@@ -111,11 +111,11 @@ QWidget* dB::buildSubPage(Ratio& r, const SubPage& t)
 
     // input and output beside the terminals, their labels above them
     const int fieldY = 125 - kFieldHeight / 2;
-    auto* inLabel = addLabel(group, t.inLabel, onPicture(0, fieldY - 40, 86, 36));
+    auto* inLabel = addLabel(group, t.inLabel, onPicture(0, fieldY - 40, 104, 36));
     inLabel->setWordWrap(true);
     inLabel->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     r.in = addField(group, t.in, onPicture(0, fieldY, kFieldWidth, kFieldHeight), t.inHint);
-    auto* outLabel = addLabel(group, t.outLabel, onPicture(620 - kFieldWidth, fieldY - 40, 86, 36));
+    auto* outLabel = addLabel(group, t.outLabel, onPicture(620 - kFieldWidth, fieldY - 40, 104, 36));
     outLabel->setWordWrap(true);
     outLabel->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     r.out = addField(group, t.out, onPicture(620 - kFieldWidth, fieldY, kFieldWidth, kFieldHeight),
