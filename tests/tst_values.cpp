@@ -47,6 +47,7 @@ private slots:
         QTest::newRow("exponent chars among four") << "2E1 E5" << 2e15;
         QTest::newRow("e only without E") << "2e2 mV" << 200.0;
         QTest::newRow("leading blanks") << "   7 mA" << 0.007;
+        QTest::newRow("plus sign") << "+5 k" << 5000.0;
         QTest::newRow("display with dB unit") << "-108,751 dBm" << -108.751;
         QTest::newRow("too small becomes zero") << "1E-4999" << 0.0;
         QTest::newRow("exact lower decade") << "10f" << 1e-14;
@@ -176,6 +177,8 @@ private slots:
         QTest::newRow("blanks around") << " 8e+14 " << true << 8e14;
         QTest::newRow("exponent") << "1585e-27" << true << 1585e-27;
         QTest::newRow("signed") << "-298" << true << -298.0;
+        QTest::newRow("plus sign") << "+2,5" << true << 2.5;
+        QTest::newRow("two signs") << "+-2" << false << 0.0;
         QTest::newRow("other separator") << "1.5" << false << 0.0;
         QTest::newRow("thousands") << "1.000,5" << false << 0.0;
         QTest::newRow("blank inside") << "1 000" << false << 0.0;

@@ -5,6 +5,7 @@
 #include "settings/Optionen361.h"
 #include "windows/Info361.h"
 #include "platform/Help.h"
+#include "platform/WindowStyles.h"
 #include "values/DisplayOptions.h"
 #include "widgets/PageControl.h"
 #include "windows/SpannungStrom.h"
@@ -55,9 +56,7 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& text, c
 } // namespace
 
 TForm1::TForm1()
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                           Qt::CustomizeWindowHint)
+    : QWidget(nullptr, kFixedWindow | Qt::WindowMinimizeButtonHint)
 {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(715, 547);

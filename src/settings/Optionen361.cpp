@@ -1,10 +1,11 @@
 #include "Optionen361.h"
 
+#include "platform/WindowStyles.h"
+
 namespace ampero {
 
 TForm3::TForm3(QWidget* owner)
-    : QWidget(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    : QWidget(owner, kFixedDialog)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("  Optionen"));

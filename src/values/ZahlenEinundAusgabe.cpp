@@ -161,8 +161,11 @@ bool tryStrToFloat(const QString& text, long double& value)
         --end;
 
     std::string ascii;
-    if (i < end && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-        ascii += static_cast<char>(text[i++].unicode());
+    if (i < end && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        if (text[i] == QLatin1Char('-')) // from_chars takes no "+"
+            ascii += '-';
+        ++i;
+    }
     int mantissaDigits = 0;
     int magnitude = 0;      // decimal position of the first significant digit, for underflow
     bool significant = false;
@@ -208,7 +211,7 @@ bool tryStrToFloat(const QString& text, long double& value)
     const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), result);
     if (res.ec == std::errc::result_out_of_range) {
         if (!significant || magnitude + exponent < 0) { // too small: it becomes zero
-            value = ascii[0] == '-' ? -0.0L : 0.0L;
+            value = !ascii.empty() && ascii[0] == '-' ? -0.0L : 0.0L;
             return true;
         }
         return false;

@@ -1,10 +1,11 @@
 #include "Info361.h"
 
+#include "platform/WindowStyles.h"
+
 namespace ampero {
 
 TForm2::TForm2(QWidget* owner)
-    : QWidget(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    : QWidget(owner, kFixedDialog)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral(" Info"));

@@ -1,11 +1,12 @@
 #include "SpannungStrom.h"
 
+#include "platform/WindowStyles.h"
+
 namespace ampero {
 
 SpannungStromFenster::SpannungStromFenster(const QString& name, const QString& caption,
                                            QWidget* owner)
-    : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    : QWidget(owner, kFixedWindow)
 {
     setObjectName(name);
     setWindowTitle(caption);

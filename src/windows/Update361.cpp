@@ -1,10 +1,11 @@
 #include "Update361.h"
 
+#include "platform/WindowStyles.h"
+
 namespace ampero {
 
 TForm9::TForm9(QWidget* owner)
-    : QWidget(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    : QWidget(owner, kFixedDialog)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("Update"));
