@@ -2,12 +2,12 @@
 
 #include "Ampero361.h"
 #include "pages/dB.h"
-#include "settings/Optionen361.h"
-#include "windows/Info361.h"
 #include "platform/Help.h"
 #include "platform/WindowStyles.h"
+#include "settings/Optionen361.h"
 #include "values/DisplayOptions.h"
 #include "widgets/PageControl.h"
+#include "windows/Info361.h"
 #include "windows/SpannungStrom.h"
 
 #include <QCloseEvent>
@@ -45,7 +45,8 @@ constexpr PageEntry kPages[TForm1::kPageCount] = {
     {"VSWR, RL, r", "VSWR"},
 };
 
-QPushButton* addButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
+QPushButton* addButton(QWidget* parent, const char* name, const QString& text,
+                       const QRect& geometry)
 {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
@@ -126,9 +127,9 @@ int TForm1::helpContext() const
 
 void TForm1::PageControl1Change()
 {
-    for (QWidget* window : {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5),
-                            static_cast<QWidget*>(Form6), static_cast<QWidget*>(Form7),
-                            static_cast<QWidget*>(Form8)})
+    for (QWidget* window :
+         {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5), static_cast<QWidget*>(Form6),
+          static_cast<QWidget*>(Form7), static_cast<QWidget*>(Form8)})
         if (window)
             window->close();
 }

@@ -31,8 +31,8 @@ namespace {
 
 // Both sub-pages share one layout: the picture in the middle of the group box, the input
 // beside its left terminals, the output beside its right ones, gain and factor in the box.
-constexpr int kUnit = 10;                 // pixels per grid unit of the picture
-const QPoint kPictureAt(26, 26);          // in the group box
+constexpr int kUnit = 10;        // pixels per grid unit of the picture
+const QPoint kPictureAt(26, 26); // in the group box
 constexpr int kFieldWidth = 118;
 constexpr int kFieldHeight = 22;
 
@@ -58,34 +58,54 @@ dB::dB(QWidget* parent)
     layout->addWidget(PageControl2);
 
     const SubPage power{
-        QStringLiteral("Leistung"), QStringLiteral("dB_Leistung"),
-        QStringLiteral(" leistungsproportional   dB - Faktor "), QStringLiteral("dB_I_Leistung"),
-        QStringLiteral("Leistungsfluß"),
-        QStringLiteral("db_P_E_Pin"), QStringLiteral("Eingangs- leistung Pin"),
-        QStringLiteral("Eingangsleistung"), QStringLiteral("20"),
-        QStringLiteral("db_P_a_dB"), QStringLiteral("Verhältnis der Leistungen in dB"),
-        QStringLiteral(" 10"),
-        QStringLiteral("db_P_a_lin"), QStringLiteral("Verhältnis der Leistungen im Faktor"),
-        QStringLiteral(" 10"), QStringLiteral("1585e-27"), QStringLiteral("631e27"),
-        QStringLiteral("db_P_E_Pout"), QStringLiteral("Ausgangs- leistung Pout"),
-        QStringLiteral("Ausgangsleistung"), QStringLiteral("10"),
-        QStringLiteral("dB_L_P_Verstaerkung"),
-        QStringLiteral("Klicken zum Berechnen der Verstärkung (Eingabe Pin)"),
+        .caption = QStringLiteral("Leistung"),
+        .component = QStringLiteral("dB_Leistung"),
+        .group = QStringLiteral(" leistungsproportional   dB - Faktor "),
+        .picture = QStringLiteral("dB_I_Leistung"),
+        .pictureHint = QStringLiteral("Leistungsfluß"),
+        .in = QStringLiteral("db_P_E_Pin"),
+        .inLabel = QStringLiteral("Eingangs- leistung Pin"),
+        .inHint = QStringLiteral("Eingangsleistung"),
+        .inDesign = QStringLiteral("20"),
+        .gain = QStringLiteral("db_P_a_dB"),
+        .gainHint = QStringLiteral("Verhältnis der Leistungen in dB"),
+        .gainDesign = QStringLiteral(" 10"),
+        .factor = QStringLiteral("db_P_a_lin"),
+        .factorHint = QStringLiteral("Verhältnis der Leistungen im Faktor"),
+        .factorDesign = QStringLiteral(" 10"),
+        .factorMin = QStringLiteral("1585e-27"),
+        .factorMax = QStringLiteral("631e27"),
+        .out = QStringLiteral("db_P_E_Pout"),
+        .outLabel = QStringLiteral("Ausgangs- leistung Pout"),
+        .outHint = QStringLiteral("Ausgangsleistung"),
+        .outDesign = QStringLiteral("10"),
+        .word = QStringLiteral("dB_L_P_Verstaerkung"),
+        .wordHint = QStringLiteral("Klicken zum Berechnen der Verstärkung (Eingabe Pin)"),
     };
     const SubPage voltage{
-        QStringLiteral("Spannung"), QStringLiteral("dB_Spannung"),
-        QStringLiteral(" spannungsproportional  dB - Faktor "), QStringLiteral("dB_I_Spannung"),
-        QString(),
-        QStringLiteral("dB_U_E_Uin"), QStringLiteral("Eingangs- spannung Uin"),
-        QStringLiteral("Eingangsspannung"), QStringLiteral(" 20"),
-        QStringLiteral("db_U_a_dB"), QStringLiteral("Verhältnis der Spannungen in dB"),
-        QStringLiteral("10"),
-        QStringLiteral("dB_U_a_lin"), QStringLiteral("Verhältnis der Spannungen im Faktor"),
-        QStringLiteral("10"), QStringLiteral("129e-13"), QStringLiteral("8e+14 "),
-        QStringLiteral("dB_U_E_Uout"), QStringLiteral("Ausgangs- spannung Uout"),
-        QStringLiteral("Ausgangsspannung"), QStringLiteral("10"),
-        QStringLiteral("dB_L_U_Verstaerkung"),
-        QStringLiteral("Klicken zum Berechnen der Verstärkung (Eingabe Uin)"),
+        .caption = QStringLiteral("Spannung"),
+        .component = QStringLiteral("dB_Spannung"),
+        .group = QStringLiteral(" spannungsproportional  dB - Faktor "),
+        .picture = QStringLiteral("dB_I_Spannung"),
+        .pictureHint = QString(),
+        .in = QStringLiteral("dB_U_E_Uin"),
+        .inLabel = QStringLiteral("Eingangs- spannung Uin"),
+        .inHint = QStringLiteral("Eingangsspannung"),
+        .inDesign = QStringLiteral(" 20"),
+        .gain = QStringLiteral("db_U_a_dB"),
+        .gainHint = QStringLiteral("Verhältnis der Spannungen in dB"),
+        .gainDesign = QStringLiteral("10"),
+        .factor = QStringLiteral("dB_U_a_lin"),
+        .factorHint = QStringLiteral("Verhältnis der Spannungen im Faktor"),
+        .factorDesign = QStringLiteral("10"),
+        .factorMin = QStringLiteral("129e-13"),
+        .factorMax = QStringLiteral("8e+14 "), // the blank is shown in the range message
+        .out = QStringLiteral("dB_U_E_Uout"),
+        .outLabel = QStringLiteral("Ausgangs- spannung Uout"),
+        .outHint = QStringLiteral("Ausgangsspannung"),
+        .outDesign = QStringLiteral("10"),
+        .word = QStringLiteral("dB_L_U_Verstaerkung"),
+        .wordHint = QStringLiteral("Klicken zum Berechnen der Verstärkung (Eingabe Uin)"),
     };
     PageControl2->addTab(buildSubPage(m_power, power), power.caption);
     PageControl2->addTab(buildSubPage(m_voltage, voltage), voltage.caption);
@@ -115,7 +135,8 @@ QWidget* dB::buildSubPage(Ratio& r, const SubPage& t)
     inLabel->setWordWrap(true);
     inLabel->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     r.in = addField(group, t.in, onPicture(0, fieldY, kFieldWidth, kFieldHeight), t.inHint);
-    auto* outLabel = addLabel(group, t.outLabel, onPicture(620 - kFieldWidth, fieldY - 40, 104, 36));
+    auto* outLabel =
+        addLabel(group, t.outLabel, onPicture(620 - kFieldWidth, fieldY - 40, 104, 36));
     outLabel->setWordWrap(true);
     outLabel->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     r.out = addField(group, t.out, onPicture(620 - kFieldWidth, fieldY, kFieldWidth, kFieldHeight),
@@ -127,11 +148,13 @@ QWidget* dB::buildSubPage(Ratio& r, const SubPage& t)
     r.gain = addField(group, t.gain, onPicture(286, 66, kFieldWidth, kFieldHeight), t.gainHint);
     addLabel(group, QStringLiteral("Faktor"), onPicture(230, 168, 50, kFieldHeight))
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    r.factor = addField(group, t.factor, onPicture(286, 168, kFieldWidth, kFieldHeight), t.factorHint);
+    r.factor =
+        addField(group, t.factor, onPicture(286, 168, kFieldWidth, kFieldHeight), t.factorHint);
 
     auto* note = new QPlainTextEdit(group);
     note->setObjectName(t.component + QStringLiteral("_M_Hinweis"));
-    note->setPlainText(QStringLiteral("Verstärkung:   a > 0 / Faktor > 1\nDämpfung:      a < 0 / Faktor < 1"));
+    note->setPlainText(
+        QStringLiteral("Verstärkung:   a > 0 / Faktor > 1\nDämpfung:      a < 0 / Faktor < 1"));
     note->setReadOnly(true);
     note->setFocusPolicy(Qt::NoFocus);
     note->setFrameShape(QFrame::NoFrame);
@@ -159,17 +182,20 @@ QWidget* dB::buildSubPage(Ratio& r, const SubPage& t)
     const FieldRule factorRule{.messages = MessageSet::B, .min = t.factorMin, .max = t.factorMax};
     Ratio* ratio = &r;
     connectInputFields(group, {
-        {t.in, inRule, withUnit(r.unit), [this, ratio](double v) { dB_Eingang_Berechnung(*ratio, v); }},
-        {t.gain, gainRule, fixedWith(dBUnit), [this, ratio](double v) { dB_a_Berechnung(*ratio, v); }},
-        {t.factor, factorRule, [](double v) { return ratioText(v); },
-         [this, ratio](double v) { dB_Faktor_Berechnung(*ratio, v); }},
-    });
+                                  {t.in, inRule, withUnit(r.unit),
+                                   [this, ratio](double v) { dB_Eingang_Berechnung(*ratio, v); }},
+                                  {t.gain, gainRule, fixedWith(dBUnit),
+                                   [this, ratio](double v) { dB_a_Berechnung(*ratio, v); }},
+                                  {t.factor, factorRule, [](double v) { return ratioText(v); },
+                                   [this, ratio](double v) { dB_Faktor_Berechnung(*ratio, v); }},
+                              });
     // Leaving a ratio field takes what was typed there without Enter. A text the program
     // wrote is left alone: re-reading a rounded factor ("0,00" for 1m) would turn it into 0.
     const auto onLeave = [this](EditField* field, void (dB::*leave)(Ratio&), Ratio* ratio) {
         connect(field, &EditField::left, this, [this, field, leave, ratio] {
             if (field->isEdited())
-                runHandler(this, [&] { (this->*leave)(*ratio); }, Report::Later);
+                runHandler(
+                    this, [&] { (this->*leave)(*ratio); }, Report::Later);
         });
     };
     onLeave(r.gain, &dB::dB_a_Verlassen, ratio);

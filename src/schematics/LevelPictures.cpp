@@ -11,8 +11,8 @@ namespace {
 // gain and factor inside the box.
 namespace twoport {
 constexpr qreal kLeft = 18, kRight = 44, kTop = 4, kBottom = 21;
-constexpr qreal kUpper = 7, kLower = 18;  // the two wires of each port
-constexpr qreal kIn = 13.5, kOut = 48.5;  // terminals
+constexpr qreal kUpper = 7, kLower = 18; // the two wires of each port
+constexpr qreal kIn = 13.5, kOut = 48.5; // terminals
 } // namespace twoport
 
 void drawTwoPort(const Schematic& s)
@@ -45,7 +45,8 @@ void drawVoltageRatio(const Schematic& s)
     const qreal y = (kUpper + kLower) / 2;
     s.arrow({kIn, kUpper + 1.2}, {kIn, kLower - 1.2}, Schematic::voltageColor());
     s.arrow({kOut, kUpper + 1.2}, {kOut, kLower - 1.2}, Schematic::voltageColor());
-    s.label({kIn + 0.8, y}, QStringLiteral("U"), QStringLiteral("in"), Qt::AlignLeft | Qt::AlignVCenter);
+    s.label({kIn + 0.8, y}, QStringLiteral("U"), QStringLiteral("in"),
+            Qt::AlignLeft | Qt::AlignVCenter);
     s.label({kOut - 0.8, y}, QStringLiteral("U"), QStringLiteral("out"),
             Qt::AlignRight | Qt::AlignVCenter);
 }

@@ -1,11 +1,11 @@
 #include "Schematic.h"
 
+#include <cmath>
 #include <QFontMetricsF>
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-#include <cmath>
 
 namespace ampero {
 

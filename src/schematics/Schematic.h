@@ -1,11 +1,11 @@
 #pragma once
 
+#include <initializer_list>
 #include <QColor>
 #include <QPalette>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
-#include <initializer_list>
 
 class QPainter;
 

@@ -16,6 +16,7 @@ struct EngStep {
     const char* suffix;
 };
 
+// clang-format off
 constexpr std::array<EngStep, 17> kEngSteps{{
     {1e24, 1e24L, "E24"},    {1e21, 1e21L, "E21"},    {1e18, 1e18L, "E18"},
     {1e15, 1e15L, "E15"},    {1e12, 1e12L, "E12"},    {1e9, 1e9L, "E09"},
@@ -24,6 +25,7 @@ constexpr std::array<EngStep, 17> kEngSteps{{
     {1e-12, 1e-12L, "E-12"}, {1e-15, 1e-15L, "E-15"}, {1e-18, 1e-18L, "E-18"},
     {1e-21, 1e-21L, "E-21"}, {1e-24, 1e-24L, "E-24"},
 }};
+// clang-format on
 
 } // namespace
 

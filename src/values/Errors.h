@@ -1,8 +1,8 @@
 #pragma once
 
+#include <exception>
 #include <QByteArray>
 #include <QString>
-#include <exception>
 
 // Errors raised inside our own code. They never leave a handler: the dispatcher that runs
 // every handler catches them and shows the standard report of an unhandled error.

@@ -17,7 +17,8 @@ QString parseMessage(const FieldRule& rule, const QString& text)
 {
     if (usesParseMessageA(rule.messages))
         return QStringLiteral("ungültige Eingabe \"") + text + QLatin1Char('"');
-    return QStringLiteral("Die eingegebene Zahl") + text + QStringLiteral("  ist keine Gleitkommazahl !");
+    return QStringLiteral("Die eingegebene Zahl") + text +
+           QStringLiteral("  ist keine Gleitkommazahl !");
 }
 
 QString rangeMessage(const FieldRule& rule, const QString& text)

@@ -13,10 +13,10 @@ enum class Parser {
 };
 
 enum class MessageSet {
-    A,       // value fields, the rule
-    B,       // number fields of the level pages and of the attenuator page
-    CwithA,  // plain numbers of some pages: parse message of A, range message of C
-    CwithB,  // parse message of B, range message of C
+    A,      // value fields, the rule
+    B,      // number fields of the level pages and of the attenuator page
+    CwithA, // plain numbers of some pages: parse message of A, range message of C
+    CwithB, // parse message of B, range message of C
 };
 
 struct FieldRule {
@@ -31,7 +31,7 @@ struct FieldRule {
 struct Verdict {
     enum Kind { Ignore, Reject, Accept };
     Kind kind = Ignore;
-    QString message; // for Reject
+    QString message;  // for Reject
     double value = 0; // for Accept
 };
 

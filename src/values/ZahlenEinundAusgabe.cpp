@@ -37,11 +37,13 @@ struct Prefix {
 };
 
 // Vorsatz: the prefix letters. "u" and "µ" (U+00B5) both stand for micro.
+// clang-format off
 constexpr std::array<Prefix, 17> kVorsatz{{
     {u'Y', 1e24L}, {u'Z', 1e21L}, {u'E', 1e18L},  {u'P', 1e15L},  {u'T', 1e12L}, {u'G', 1e9L},
     {u'M', 1e6L},  {u'k', 1e3L},  {u'm', 1e-3L},  {u'u', 1e-6L},  {u'µ', 1e-6L}, {u'n', 1e-9L},
     {u'p', 1e-12L}, {u'f', 1e-15L}, {u'a', 1e-18L}, {u'z', 1e-21L}, {u'y', 1e-24L},
 }};
+// clang-format on
 
 long double prefixFactor(QChar c)
 {
@@ -167,7 +169,7 @@ bool tryStrToFloat(const QString& text, long double& value)
         ++i;
     }
     int mantissaDigits = 0;
-    int magnitude = 0;      // decimal position of the first significant digit, for underflow
+    int magnitude = 0; // decimal position of the first significant digit, for underflow
     bool significant = false;
     for (; i < end && isDigit(text[i]); ++i, ++mantissaDigits) {
         ascii += static_cast<char>(text[i].unicode());
@@ -226,7 +228,8 @@ long double strToFloat(const QString& s)
 {
     long double v = 0;
     if (!tryStrToFloat(s, v))
-        throw ParseError(QLatin1Char('\'') + s + QStringLiteral("' ist kein gültiger Gleitkommawert"));
+        throw ParseError(QLatin1Char('\'') + s +
+                         QStringLiteral("' ist kein gültiger Gleitkommawert"));
     return v;
 }
 
@@ -350,13 +353,14 @@ QString exponentText(long double v, int expDigits)
 namespace {
 
 struct Step {
-    double threshold;   // the decade, as the 64-bit value a user's entry of it becomes
-    long double scale;  // exact in extended precision
+    double threshold;  // the decade, as the 64-bit value a user's entry of it becomes
+    long double scale; // exact in extended precision
     bool divide;
     const char* prefix;
 };
 
 // Prefix ladder; the last step (below 1e-21) is "y".
+// clang-format off
 constexpr std::array<Step, 16> kPrefixSteps{{
     {1e24, 1e24L, true, " Y"},  {1e21, 1e21L, true, " Z"},   {1e18, 1e18L, true, " E"},
     {1e15, 1e15L, true, " P"},  {1e12, 1e12L, true, " T"},   {1e9, 1e9L, true, " G"},
@@ -365,6 +369,7 @@ constexpr std::array<Step, 16> kPrefixSteps{{
     {1e-12, 1e12L, false, " p"}, {1e-15, 1e15L, false, " f"}, {1e-18, 1e18L, false, " a"},
     {1e-21, 1e21L, false, " z"},
 }};
+// clang-format on
 
 } // namespace
 

@@ -15,6 +15,7 @@ enum class Report {
 // handler ends, and turns any error into the standard report of an unhandled error (title
 // "Ampero V3.60", full-stop rule). Nothing throws back into Qt's event loop; fields the
 // handler wrote before the error keep their new text.
-void runHandler(QWidget* context, const std::function<void()>& handler, Report report = Report::Now);
+void runHandler(QWidget* context, const std::function<void()>& handler,
+                Report report = Report::Now);
 
 } // namespace ampero

@@ -41,7 +41,8 @@ void connectInputFields(QWidget* owner, const std::vector<InputField>& table)
         auto* field = owner->findChild<EditField*>(row.name);
         Q_ASSERT_X(field, "connectInputFields", qPrintable(row.name));
         field->setMapsDecimalKey(true);
-        QObject::connect(field, &EditField::enterPressed, field, [field, row] { enter(field, row); });
+        QObject::connect(field, &EditField::enterPressed, field,
+                         [field, row] { enter(field, row); });
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include "values/InputProtocol.h"
 
-#include <QString>
 #include <functional>
+#include <QString>
 #include <vector>
 
 class QWidget;

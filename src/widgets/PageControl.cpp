@@ -110,10 +110,7 @@ int MultiRowTabBar::visualTabAt(const QPoint& pos) const
     return -1;
 }
 
-QSize MultiRowTabBar::sizeHint() const
-{
-    return {availableWidth(), rowCount() * rowHeight()};
-}
+QSize MultiRowTabBar::sizeHint() const { return {availableWidth(), rowCount() * rowHeight()}; }
 
 QSize MultiRowTabBar::minimumSizeHint() const { return sizeHint(); }
 
