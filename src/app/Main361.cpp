@@ -2,16 +2,24 @@
 
 #include "Ampero361.h"
 #include "pages/dB.h"
+#include "platform/Folders.h"
 #include "platform/Help.h"
 #include "platform/WindowStyles.h"
+#include "settings/IniDocument.h"
+#include "settings/Load361.h"
 #include "settings/Optionen361.h"
+#include "settings/ProgramState.h"
+#include "settings/Rechengrenzen361.h"
+#include "settings/Store361.h"
 #include "values/DisplayOptions.h"
+#include "widgets/Handlers.h"
 #include "widgets/PageControl.h"
 #include "windows/Info361.h"
 #include "windows/SpannungStrom.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
@@ -67,14 +75,13 @@ TForm1::TForm1()
 
     PageControl1 = new PageControl(QStringLiteral("PageControl1"), true, this);
     PageControl1->setGeometry(8, 7, 697, 489);
-    for (const PageEntry& entry : kPages) {
-        QWidget* page = nullptr;
+    for (int i = 0; i < kPageCount; ++i) {
+        const PageEntry& entry = kPages[i];
+        Page* page = nullptr;
         if (QLatin1String(entry.component) == QLatin1String("dB"))
             page = dBPage = new dB;
-        else {
-            page = new QWidget;
-            page->setObjectName(QLatin1String(entry.component));
-        }
+        else
+            page = new Page(QLatin1String(entry.component), 70 + 10 * i);
         PageControl1->addTab(page, QString::fromUtf8(entry.caption));
     }
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
@@ -88,6 +95,8 @@ TForm1::TForm1()
     connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
     connect(B_Hilfe, &QPushButton::clicked, this, &TForm1::B_HilfeClick);
     connect(BitBtn2, &QPushButton::clicked, this, &QWidget::close);
+
+    qApp->installEventFilter(this); // tooltips only while "Kurzhinweise" is on
 
     // F1 works in every field of the window.
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -114,15 +123,53 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::FormShow()
 {
-    // The settings file comes later; until then every start shows the factory texts.
-    dBPage->loadFactoryDefaults();
+    iniPath = settingsFolderFor(programFolder());
+    const QString file = settingsFile();
+    runHandler(
+        this,
+        [&file] {
+            if (QFileInfo::exists(file))
+                IniFileLaden(readSettingsFile(file));
+            else
+                Eingabefelder_laden();
+        },
+        Report::Later);
     setWindowTitle(QStringLiteral("Rozerar       Ampero Version 3.6"));
 }
 
 int TForm1::helpContext() const
 {
-    const int index = PageControl1->currentIndex();
-    return index >= 0 && index < kPageCount ? 70 + 10 * index : -1;
+    const auto* page = qobject_cast<const Page*>(PageControl1->currentWidget());
+    return page ? page->helpContext() : -1;
+}
+
+QList<Page*> TForm1::pages() const
+{
+    QList<Page*> result;
+    for (int i = 0; i < PageControl1->count(); ++i)
+        if (auto* page = qobject_cast<Page*>(PageControl1->widget(i)))
+            result.append(page);
+    return result;
+}
+
+void TForm1::setHintsShown(bool shown) { m_hintsShown = shown; }
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && !m_hintsShown) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::setStaysOnTop(bool onTop)
+{
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (visible)
+        show(); // a change of window flags hides the window
 }
 
 void TForm1::PageControl1Change()
@@ -149,10 +196,14 @@ void TForm1::closeEvent(QCloseEvent* event)
 {
     FormClose();
     event->accept();
-    // Closing the main window ends the program, whatever other window is still open.
+    // Closing the main window ends the program, whatever other window is still open, and
+    // also when the settings could not be written.
     QCoreApplication::quit();
 }
 
-void TForm1::FormClose() {}
+void TForm1::FormClose()
+{
+    runHandler(this, [] { IniFileschreiben(); });
+}
 
 } // namespace ampero

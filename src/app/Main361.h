@@ -6,6 +6,7 @@ class QPushButton;
 
 namespace ampero {
 
+class Page;
 class PageControl;
 class dB;
 
@@ -16,8 +17,15 @@ public:
     TForm1();
 
     static constexpr int kPageCount = 15;
-    // 70 + 10 × tab index, or -1 when no page is shown.
+    // The help context of the page shown, or -1 when no page is shown.
     int helpContext() const;
+    // The calculator pages in tab order.
+    QList<Page*> pages() const;
+
+    // Tooltips of the main window's controls ("Kurzhinweise").
+    void setHintsShown(bool shown);
+    bool hintsShown() const { return m_hintsShown; }
+    void setStaysOnTop(bool onTop);
 
     PageControl* PageControl1 = nullptr;
     dB* dBPage = nullptr;
@@ -37,9 +45,11 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool m_shown = false;
+    bool m_hintsShown = false; // the design state of "Kurzhinweise"
 };
 
 } // namespace ampero

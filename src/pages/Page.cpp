@@ -6,8 +6,9 @@
 
 namespace ampero {
 
-Page::Page(const QString& name, QWidget* parent)
+Page::Page(const QString& name, int helpContext, QWidget* parent)
     : QWidget(parent)
+    , m_helpContext(helpContext)
 {
     setObjectName(name);
 }

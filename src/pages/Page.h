@@ -7,22 +7,37 @@ class QLabel;
 namespace ampero {
 
 class EditField;
+class IniDocument;
+class StoredSettings;
 
-// What every calculator page shares: it is found by its component name and knows its
-// factory texts. Its components are created in code with their given names.
+// What every calculator page supplies to the rest of the program. The settings loader and
+// writer, the factory defaults and the display re-formatting walk the pages in tab order and
+// ask each for its part, so no central list names every field.
 class Page : public QWidget {
     Q_OBJECT
 public:
-    explicit Page(const QString& name, QWidget* parent = nullptr);
+    Page(const QString& name, int helpContext, QWidget* parent = nullptr);
 
+    int helpContext() const { return m_helpContext; }
+
+    // Fills the page from the settings file; its errors stop the loading.
+    virtual void loadSettings(const StoredSettings&) {}
+    // Writes the page's keys: field texts as shown, selections, colours.
+    virtual void storeSettings(IniDocument&) const {}
     // Fills the page with its factory texts (first start without a settings file).
     virtual void loadFactoryDefaults() {}
+    // Shows the page's main values in the current notation and decimals and reruns its
+    // calculations; a text that does not parse stops the re-formatting.
+    virtual void reformat() {}
 
 protected:
     static EditField* addField(QWidget* parent, const QString& name, const QRect& geometry,
                                const QString& hint = {});
     static QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry,
                             const QString& name = {});
+
+private:
+    int m_helpContext;
 };
 
 } // namespace ampero

@@ -3,7 +3,10 @@
 #include "platform/Fonts.h"
 #include "rf/Levels.h"
 #include "schematics/PictureWidget.h"
+#include "settings/IniDocument.h"
+#include "settings/StoredSettings.h"
 #include "values/DisplayOptions.h"
+#include "values/EinstellungenundRoutinen.h"
 #include "values/ZahlenEinundAusgabe.h"
 #include "widgets/EditField.h"
 #include "widgets/Fields.h"
@@ -49,7 +52,7 @@ QString dBText(long double a) { return fixedText(a) + QStringLiteral(" dB"); }
 } // namespace
 
 dB::dB(QWidget* parent)
-    : Page(QStringLiteral("dB"), parent)
+    : Page(QStringLiteral("dB"), 70, parent)
 {
     PageControl2 = new QTabWidget(this);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
@@ -203,6 +206,75 @@ QWidget* dB::buildSubPage(Ratio& r, const SubPage& t)
     return page;
 }
 
+struct dB::Keys {
+    QString section, in, out;
+    QString inDefault, outDefault, gainDefault;
+};
+
+namespace {
+
+const QString kKarteSection = QStringLiteral("dB-Register");
+const QString kKarte = QStringLiteral("dB-Karte");
+const QString kGainKey = QStringLiteral("a-dB");
+const QString kFactorKey = QStringLiteral("a-lin");
+const QString kVa = QStringLiteral("Va");
+
+} // namespace
+
+void dB::loadSettings(const StoredSettings& stored)
+{
+    const int karte = stored.integer(kKarteSection, kKarte, 2);
+    if (karte >= 0 && karte < PageControl2->count())
+        PageControl2->setCurrentIndex(karte);
+    QFont word = m_power.word->font();
+    word.setPointSize(stored.boolean(QStringLiteral("dB-P"), kVa, true) ? 18 : 14);
+    m_power.word->setFont(word);
+
+    loadRatio(stored, m_power,
+              {QStringLiteral("dB-P"), QStringLiteral("Pin-Zahl"), QStringLiteral("Pout-Zahl"),
+               QStringLiteral("20,000"), QStringLiteral("200,000"), QStringLiteral("10,000")});
+    loadRatio(stored, m_voltage,
+              {QStringLiteral("dB-U"), QStringLiteral("Uin-Zahl"), QStringLiteral("Uout-Zahl"),
+               QStringLiteral("20,000"), QStringLiteral("200,000"), QStringLiteral("20,000")});
+}
+
+void dB::loadRatio(const StoredSettings& stored, Ratio& r, const Keys& keys)
+{
+    writeText(r.in, stored.fieldText(keys.section, keys.in, keys.inDefault));
+    writeText(r.out, stored.fieldText(keys.section, keys.out, keys.outDefault));
+    writeText(r.gain, stored.fieldText(keys.section, kGainKey, keys.gainDefault));
+    writeText(r.factor, stored.fieldText(keys.section, kFactorKey, QStringLiteral("10,000")));
+    writeText(r.word, gainWord(signOf(readValue(r.factor), 1)));
+}
+
+void dB::storeSettings(IniDocument& ini) const
+{
+    ini.setInteger(kKarteSection, kKarte, PageControl2->currentIndex());
+    storeRatio(ini, m_voltage,
+               {QStringLiteral("dB-U"),
+                QStringLiteral("Uin-Zahl"),
+                QStringLiteral("Uout-Zahl"),
+                {},
+                {},
+                {}});
+    storeRatio(ini, m_power,
+               {QStringLiteral("dB-P"),
+                QStringLiteral("Pin-Zahl"),
+                QStringLiteral("Pout-Zahl"),
+                {},
+                {},
+                {}});
+}
+
+void dB::storeRatio(IniDocument& ini, const Ratio& r, const Keys& keys)
+{
+    ini.setValue(keys.section, keys.in, r.in->text());
+    ini.setValue(keys.section, keys.out, r.out->text());
+    ini.setValue(keys.section, kGainKey, r.gain->text());
+    ini.setValue(keys.section, kFactorKey, r.factor->text());
+    ini.setBool(keys.section, kVa, false);
+}
+
 void dB::loadFactoryDefaults()
 {
     writeText(m_voltage.in, withPunktKomma(QStringLiteral("20,000 V")));
@@ -213,6 +285,19 @@ void dB::loadFactoryDefaults()
     writeText(m_power.out, withPunktKomma(QStringLiteral("200,000 W")));
     writeText(m_power.gain, withPunktKomma(QStringLiteral("10,000 dB")));
     writeText(m_power.factor, withPunktKomma(QStringLiteral("10,000")));
+}
+
+void dB::reformat()
+{
+    reformatRatio(m_voltage);
+    reformatRatio(m_power);
+}
+
+void dB::reformatRatio(Ratio& r)
+{
+    const double xin = readValue(r.in);
+    writeValue(r.in, xin, r.unit);
+    writeValue(r.out, readPlain(r.factor) * xin, r.unit);
 }
 
 QString dB::ratioText(long double f)

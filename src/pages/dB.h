@@ -17,7 +17,10 @@ class dB : public Page {
 public:
     explicit dB(QWidget* parent = nullptr);
 
+    void loadSettings(const StoredSettings& stored) override;
+    void storeSettings(IniDocument& ini) const override;
     void loadFactoryDefaults() override;
+    void reformat() override;
 
     // One sub-page and its fields.
     struct Ratio {
@@ -44,6 +47,11 @@ public:
 private:
     struct SubPage;
     QWidget* buildSubPage(Ratio& r, const SubPage& texts);
+    // The keys of one sub-page's section ("dB-P", "dB-U").
+    struct Keys;
+    static void loadRatio(const StoredSettings& stored, Ratio& r, const Keys& keys);
+    static void storeRatio(IniDocument& ini, const Ratio& r, const Keys& keys);
+    static void reformatRatio(Ratio& r);
 
     QTabWidget* PageControl2 = nullptr;
     Ratio m_power{10, QStringLiteral("W")};

@@ -2,6 +2,7 @@
 
 #include "app/Ampero361.h"
 #include "app/Main361.h"
+#include "platform/Folders.h"
 #include "widgets/EditField.h"
 
 #include <QAbstractButton>
@@ -9,12 +10,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace driver {
 
 void startProgram()
 {
+    // Each test process starts the program from a folder of its own, so no settings file
+    // of another run is read or written.
+    static QTemporaryDir folder;
+    ampero::setProgramFolder(folder.path());
     if (!ampero::Form1)
         createForms();
     if (!activate(ampero::Form1))

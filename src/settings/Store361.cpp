@@ -1,0 +1,59 @@
+#include "Store361.h"
+
+#include "app/Ampero361.h"
+#include "app/Main361.h"
+#include "IniDocument.h"
+#include "Load361.h"
+#include "Optionen361.h"
+#include "pages/Page.h"
+#include "ProgramState.h"
+#include "values/DisplayOptions.h"
+#include "values/Errors.h"
+#include "widgets/PageControl.h"
+#include "widgets/RadioGroup.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+
+namespace ampero {
+
+void storeSettings(IniDocument& ini)
+{
+    for (const Page* page : Form1->pages())
+        page->storeSettings(ini);
+
+    const QString optionen = QStringLiteral("Optionen");
+    ini.setInteger(QStringLiteral("Register"), QStringLiteral("Karte"),
+                   Form1->PageControl1->currentIndex());
+    ini.setInteger(optionen, QStringLiteral("Kommastellen"), nachkomma());
+    ini.setInteger(optionen, QStringLiteral("Pos_UI_Fenster"), Form3->UI_Position->itemIndex());
+    ini.setBool(optionen, QStringLiteral("Kurzhinweise"), Form3->CBKurzhinweise->isChecked());
+    ini.setBool(optionen, QStringLiteral("AutoUpdate"), Form3->Optionen_CB_AutoUpdate->isChecked());
+    ini.setInteger(optionen, QStringLiteral("ZahlenDarstellung"), Form3->RG_Ansicht->itemIndex());
+    ini.setValue(QStringLiteral("Dezimalseparator"), QStringLiteral("Dezimals"),
+                 QLocale::system().decimalPoint());
+}
+
+void IniFileschreiben()
+{
+    if (!QDir().mkpath(iniPath))
+        throw Error(QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden").arg(iniPath));
+    const QString path = settingsFile();
+    IniDocument ini = QFileInfo::exists(path) ? readSettingsFile(path) : IniDocument();
+    storeSettings(ini);
+    writeFileAtomically(path, ini.toBytes());
+}
+
+void writeFileAtomically(const QString& path, const QByteArray& contents)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
+        !file.commit())
+        throw Error(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
+                        .arg(path, file.errorString()));
+}
+
+} // namespace ampero

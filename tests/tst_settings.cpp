@@ -1,0 +1,194 @@
+// The settings file: the INI document, typed reading with its fallbacks, colour names and
+// the atomic write.
+#include "settings/IniDocument.h"
+#include "settings/Store361.h"
+#include "settings/StoredSettings.h"
+#include "values/DisplayOptions.h"
+#include "values/Errors.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace ampero;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { setPunktKomma(QLatin1Char(',')); }
+
+    void namesMatchWithoutRegardToCase()
+    {
+        const auto ini = IniDocument::fromText("[optionen]\nkommastellen = 2\n");
+        QCOMPARE(ini.value("Optionen", "Kommastellen").value_or("none"), QString("2"));
+        QVERIFY(!ini.value("Optionen", "Stellen"));
+    }
+
+    void unknownLinesSurviveAndSectionsAreSeparatedByOneEmptyLine()
+    {
+        auto ini = IniDocument::fromText("[dB-U]\r\nUin-Zahl=20,00 V\r\n; by hand\r\nMein=Wert\r\n\r\n\r\n"
+                                         "[Eigenes]\r\nx = 1\r\n");
+        ini.setValue("DB-U", "uin-zahl", "30,00 V");
+        ini.setValue("Optionen", "Kommastellen", "3");
+        QCOMPARE(ini.toText(), QString("[dB-U]\nUin-Zahl=30,00 V\n; by hand\nMein=Wert\n\n"
+                                       "[Eigenes]\nx=1\n\n"
+                                       "[Optionen]\nKommastellen=3\n"));
+    }
+
+    void writtenInUtf8WithByteOrderMark()
+    {
+        IniDocument ini;
+        ini.setValue("dBm", "Impedanz", "50,000 Ω");
+        const QByteArray bytes = ini.toBytes();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF[dBm]\n"));
+        QCOMPARE(IniDocument::fromBytes(bytes).value("dBm", "Impedanz").value_or(""),
+                 QString("50,000 Ω"));
+    }
+
+    void fileWithoutByteOrderMarkIsWindows1252()
+    {
+        const QByteArray bytes("[XL]\nWirkR=6,283 \xA6\x80\x96\xC4\n");
+        QCOMPARE(IniDocument::fromBytes(bytes).value("XL", "WirkR").value_or(""),
+                 QString("6,283 ¦€–Ä"));
+    }
+
+    void fieldTextsTakeTheSeparatorInUse()
+    {
+        const auto ini = IniDocument::fromText("[dB-U]\nUin-Zahl=20,00 V\n");
+        setPunktKomma(QLatin1Char('.'));
+        const StoredSettings stored(ini, QLatin1Char(','));
+        QCOMPARE(stored.fieldText("dB-U", "Uin-Zahl", "1,000"), QString("20.00 V"));
+        QCOMPARE(stored.fieldText("dB-U", "Uout-Zahl", "200,000"), QString("200.000"));
+    }
+
+    void numbersFallBackToTheirDefaults_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("integer");
+        QTest::addColumn<bool>("boolean");
+        QTest::addColumn<double>("floating");
+        QTest::newRow("plain") << "2" << 2 << true << 2.0;
+        QTest::newRow("blanks and sign") << " -3 " << -3 << true << -3.0;
+        QTest::newRow("hex") << "$1F" << 31 << true << 7.5;
+        QTest::newRow("zero") << "0" << 0 << false << 0.0;
+        QTest::newRow("decimal") << "1,01" << 7 << true << 1.01;
+        QTest::newRow("not a number") << "zwei" << 7 << true << 7.5;
+        QTest::newRow("empty") << "" << 7 << true << 7.5;
+    }
+    void numbersFallBackToTheirDefaults()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, integer);
+        QFETCH(bool, boolean);
+        QFETCH(double, floating);
+        const auto ini = IniDocument::fromText("[S]\nk=" + stored + "\n");
+        const StoredSettings s(ini, QLatin1Char(','));
+        QCOMPARE(s.integer("S", "k", 7), integer);
+        QCOMPARE(s.boolean("S", "k", true), boolean);
+        QCOMPARE(s.floating("S", "k", 7.5), floating);
+        QCOMPARE(s.integer("S", "missing", 7), 7);
+    }
+
+    void radioIndexes_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("item");
+        QTest::newRow("stored item") << "1" << 1;
+        QTest::newRow("negative takes its fallback") << "-1" << 2;
+        QTest::newRow("beyond the last takes the last") << "9" << 3;
+        QTest::newRow("missing takes the default") << "" << 3;
+    }
+    void radioIndexes()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, item);
+        const auto ini = IniDocument::fromText(stored.isEmpty() ? "" : "[XL]\nF-L-X=" + stored);
+        QCOMPARE(StoredSettings(ini, ',').itemIndex("XL", "F-L-X", 3, 2, 4), item);
+    }
+
+    void floatsAreWrittenWithTheSeparatorInUse()
+    {
+        IniDocument ini;
+        ini.setFloat("Pi-Netz", "a", 1.01);
+        ini.setFloat("Pi-Netz", "b", 5);
+        ini.setFloat("Pi-Netz", "c", 0.1 + 0.2);
+        ini.setFloat("Pi-Netz", "d", 1.5e-7);
+        QCOMPARE(ini.toText(), QString("[Pi-Netz]\na=1,01\nb=5\nc=0,3\nd=1,5E-7\n"));
+    }
+
+    void colours()
+    {
+        QCOMPARE(colourFromName("clWindowText"), QColor(Qt::black));
+        QCOMPARE(colourFromName("clMedGray"), QColor(160, 160, 164));
+        QCOMPARE(colourFromName("255"), QColor(255, 0, 0));
+        QCOMPARE(colourName(QColor(160, 160, 164)), QString("clMedGray"));
+        QCOMPARE(colourName(QColor(Qt::black)), QString("clWindowText"));
+        QCOMPARE(colourFromName(colourName(QColor(10, 20, 30))), QColor(10, 20, 30));
+        try {
+            colourFromName("clHellgrau");
+            QFAIL("unknown colour name accepted");
+        } catch (const ParseError& e) {
+            QCOMPARE(e.message(), QString("'clHellgrau' ist kein gültiger Integerwert"));
+        }
+    }
+
+    void writingReplacesTheFileAsAWhole()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("AmperoV361.ini");
+        writeFileAtomically(path, "alt");
+        writeFileAtomically(path, "neu");
+        QCOMPARE(readAll(path), QByteArray("neu"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"AmperoV361.ini"});
+        QVERIFY_THROWS_EXCEPTION(Error, writeFileAtomically(dir.filePath("no/such/dir/x.ini"), "x"));
+    }
+
+    void aWriterKilledHalfwayLeavesThePreviousFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("AmperoV361.ini");
+        const QByteArray previous("\xEF\xBB\xBF[Optionen]\nKommastellen=2\n");
+        writeFileAtomically(path, previous);
+
+        const pid_t child = fork();
+        if (child == 0) {
+            // a settings file far larger than any real one, so the kill comes mid-write
+            writeFileAtomically(path, QByteArray(128 * 1024 * 1024, 'x'));
+            _exit(0);
+        }
+        QVERIFY(child > 0);
+        // wait until the writer is well into the file
+        const auto written = [child] {
+            QFile io(QStringLiteral("/proc/%1/io").arg(child));
+            if (!io.open(QIODevice::ReadOnly))
+                return 0LL;
+            for (const QByteArray& line : io.readAll().split('\n'))
+                if (line.startsWith("wchar:"))
+                    return line.mid(6).trimmed().toLongLong();
+            return 0LL;
+        };
+        QVERIFY(QTest::qWaitFor([&] { return written() > 1024 * 1024; }, 20000));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        if (!WIFSIGNALED(status))
+            QSKIP("the writer finished before it could be killed");
+        QCOMPARE(readAll(path), previous);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSettings)
+#include "tst_settings.moc"

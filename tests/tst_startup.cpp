@@ -1,0 +1,430 @@
+// Start-up and closing with the settings file, the factory defaults, and the options window
+// with the re-formatting of the pages.
+#include "app/Ampero361.h"
+#include "app/Main361.h"
+#include "pages/Page.h"
+#include "pages/dB.h"
+#include "platform/Folders.h"
+#include "settings/IniDocument.h"
+#include "settings/Load361.h"
+#include "settings/Optionen361.h"
+#include "settings/ProgramState.h"
+#include "settings/Store361.h"
+#include "settings/StoredSettings.h"
+#include "support/Driver.h"
+#include "values/DisplayOptions.h"
+#include "values/Errors.h"
+#include "widgets/EditField.h"
+#include "widgets/PageControl.h"
+#include "widgets/RadioGroup.h"
+#include "windows/SpannungStrom.h"
+
+#include <QCheckBox>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolTip>
+#include <QtTest>
+
+using namespace ampero;
+using driver::text;
+
+namespace {
+
+QByteArray fileContents()
+{
+    QFile f(settingsFile());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeSettings(const QString& text)
+{
+    writeFileAtomically(settingsFile(), "\xEF\xBB\xBF" + text.toUtf8());
+}
+
+// A start with the current settings file, as the program does it when its window shows.
+QList<driver::Box> restart()
+{
+    Parameter_geladen = false; // as in a new process
+    return driver::boxesDuring([] { Form1->FormShow(); });
+}
+
+// A click on an item of a radio group of the options window, as the user makes it.
+QList<driver::Box> click(ampero::RadioGroup* group, int item)
+{
+    Form3->show();
+    if (!QTest::qWaitForWindowExposed(Form3) || !driver::activate(Form3))
+        qWarning("the options window did not become active");
+    QRadioButton* button = group->item(item);
+    return driver::boxesDuring([button] {
+        // on the round indicator: a short item takes no click in the empty space beside it
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    });
+}
+
+int powerWordPointSize() { return driver::find<QLabel>("dB_L_P_Verstaerkung")->font().pointSize(); }
+
+// A page that keeps a font colour, to see a bad colour name stop the loading.
+class ColourPage : public Page {
+public:
+    ColourPage() : Page("Farbseite", 999) {}
+    void loadSettings(const StoredSettings& s) override
+    {
+        colour = s.colour("Farbe", "Schrift", "clWindowText");
+    }
+    QColor colour;
+};
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { driver::startProgram(); }
+
+    void cleanup()
+    {
+        driver::clearFocus();
+        QFile::remove(settingsFile());
+        Form3->hide();
+        Form1->dBPage->loadFactoryDefaults();
+        Form3->RG_Ansicht->setItemIndex(0);
+        setPunktKomma(QLocale::system().decimalPoint().front());
+        Form1->show();
+    }
+
+    // Runs first: the process started without a settings file.
+    void firstStartShowsTheFactoryState()
+    {
+        QVERIFY(Parameter_geladen);
+        QCOMPARE(iniPath, programFolderPath());
+        QCOMPARE(Form1->PageControl1->currentIndex(), 2); // "dBm"
+        QCOMPARE(nachkomma(), 3);
+        QCOMPARE(Form3->RG_Nachkomma->itemIndex(), 2);
+        QCOMPARE(Form3->UI_Position->itemIndex(), 2);
+        QCOMPARE(Form3->RG_Ansicht->itemIndex(), 0);
+        for (QCheckBox* box : {Form3->CBKurzhinweise, Form3->Optionen_CB_AutoUpdate, Form3->CB_Vordergrund})
+            QVERIFY(!box->isChecked());
+        QCOMPARE(text("dB_U_E_Uin"), withPunktKomma("20,000 V"));
+        QCOMPARE(text("db_P_a_dB"), withPunktKomma("10,000 dB"));
+        QCOMPARE(Form1->windowTitle(), QString("Rozerar       Ampero Version 3.6"));
+    }
+
+    void closingWritesTheFileAndTheNextStartRestoresIt()
+    {
+        Form1->PageControl1->setCurrentIndex(0);
+        driver::find<QTabWidget>("PageControl2")->setCurrentIndex(0);
+        driver::enter("db_P_E_Pin", "5m");
+        driver::enter("db_U_a_dB", "-6");
+        Form3->RG_Nachkomma->setItemIndex(1);
+        Form3->UI_Position->setItemIndex(0);
+        Form3->CBKurzhinweise->setChecked(true);
+        Form3->Optionen_CB_AutoUpdate->setChecked(true);
+        Form3->RG_Ansicht->setItemIndex(1);
+        const QStringList shown{text("db_P_E_Pin"), text("db_P_E_Pout"), text("db_U_a_dB"),
+                                text("dB_U_a_lin"), text("dB_U_E_Uout"), text("dB_L_U_Verstaerkung")};
+
+        Form1->close();
+        const QByteArray written = fileContents();
+        QVERIFY(written.startsWith("\xEF\xBB\xBF[dB-Register]\ndB-Karte=0\n\n[dB-U]\n"));
+        QVERIFY(written.contains("\n[Optionen]\nKommastellen=2\nPos_UI_Fenster=0\nKurzhinweise=1\n"
+                                 "AutoUpdate=1\nZahlenDarstellung=1\n"));
+        QVERIFY(written.contains("[dB-P]\nPin-Zahl=" + text("db_P_E_Pin").toUtf8()));
+        QVERIFY(written.endsWith("[Dezimalseparator]\nDezimals=" +
+                                 QLocale::system().decimalPoint().toUtf8() + "\n"));
+        QVERIFY(!written.contains("Vordergrund")); // stay-on-top is not kept
+
+        // everything back to other values, then start again
+        Form1->show();
+        Form1->dBPage->loadFactoryDefaults();
+        Form1->PageControl1->setCurrentIndex(5);
+        driver::find<QTabWidget>("PageControl2")->setCurrentIndex(1);
+        Form3->RG_Nachkomma->setItemIndex(2);
+        Form3->UI_Position->setItemIndex(2);
+        Form3->CBKurzhinweise->setChecked(false);
+        Form3->Optionen_CB_AutoUpdate->setChecked(false);
+        Form3->RG_Ansicht->setItemIndex(0);
+        QCOMPARE(restart().size(), 0);
+
+        QCOMPARE(Form1->PageControl1->currentIndex(), 0);
+        QCOMPARE(driver::find<QTabWidget>("PageControl2")->currentIndex(), 0);
+        QCOMPARE(QStringList({text("db_P_E_Pin"), text("db_P_E_Pout"), text("db_U_a_dB"),
+                              text("dB_U_a_lin"), text("dB_U_E_Uout"), text("dB_L_U_Verstaerkung")}),
+                 shown);
+        QCOMPARE(nachkomma(), 2);
+        QCOMPARE(Form3->RG_Nachkomma->itemIndex(), 1);
+        QCOMPARE(Form3->UI_Position->itemIndex(), 0);
+        QVERIFY(Form3->CBKurzhinweise->isChecked());
+        QVERIFY(Form3->Optionen_CB_AutoUpdate->isChecked());
+        QCOMPARE(Form3->RG_Ansicht->itemIndex(), 1);
+        QCOMPARE(powerWordPointSize(), 14); // "Va" is always written as 0
+    }
+
+    void storedTextsTakeTheSeparatorInUse()
+    {
+        writeSettings("[Dezimalseparator]\nDezimals=,\n[dB-U]\nUin-Zahl=20,00 V\n");
+        setPunktKomma(QLatin1Char('.'));
+        QCOMPARE(restart().size(), 0);
+        QCOMPARE(text("dB_U_E_Uin"), QString("20.00 V"));
+        QCOMPARE(text("dB_U_E_Uout"), QString("200.000")); // the default, with the separator in use
+    }
+
+    void optionsInOtherCaseAndMissingKeys_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<int>("item");
+        QTest::newRow("names in other case") << "[optionen]\nkommastellen=2\n" << 2 << 1;
+        QTest::newRow("no decimals stored") << "[Optionen]\nKurzhinweise=1\n" << 3 << 2;
+        QTest::newRow("one decimal") << "[OPTIONEN]\nKOMMASTELLEN=1\n" << 1 << 0;
+    }
+    void optionsInOtherCaseAndMissingKeys()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, decimals);
+        QFETCH(int, item);
+        writeSettings(file);
+        QCOMPARE(restart().size(), 0);
+        QCOMPARE(nachkomma(), decimals);
+        QCOMPARE(Form3->RG_Nachkomma->itemIndex(), item);
+    }
+
+    void notationStoredAsSciShowsSciAfterStart()
+    {
+        writeSettings("[Optionen]\nKommastellen=2\nZahlenDarstellung=1\n[dB-U]\nUin-Zahl=20,00 V\na-lin=10,00\n");
+        QCOMPARE(restart().size(), 0);
+        QCOMPARE(Form3->RG_Ansicht->itemIndex(), 1);
+        QCOMPARE(text("dB_U_E_Uin"), withPunktKomma("2,00E+01 V"));
+        QCOMPARE(text("dB_U_E_Uout"), withPunktKomma("2,00E+02 V"));
+    }
+
+    void radioIndexesOutsideTheItems_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("notation");
+        QTest::addColumn<int>("position");
+        QTest::newRow("negative") << "-1" << 0 << 2;
+        QTest::newRow("too large") << "7" << 2 << 2;
+        QTest::newRow("in range") << "1" << 1 << 1;
+    }
+    void radioIndexesOutsideTheItems()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, notation);
+        QFETCH(int, position);
+        writeSettings("[Optionen]\nZahlenDarstellung=" + stored + "\nPos_UI_Fenster=" + stored + "\n");
+        QCOMPARE(restart().size(), 0);
+        QCOMPARE(Form3->RG_Ansicht->itemIndex(), notation);
+        QCOMPARE(Form3->UI_Position->itemIndex(), position);
+    }
+
+    void gainWordSizeFromVa()
+    {
+        writeSettings("[dB-P]\nVa=0\n");
+        restart();
+        QCOMPARE(powerWordPointSize(), 14);
+        writeSettings("[dB-P]\nPin-Zahl=1 W\n");
+        restart();
+        QCOMPARE(powerWordPointSize(), 18);
+    }
+
+    void keysAddedByHandSurvive()
+    {
+        writeSettings("; meine Notizen\n[dB-U]\nUin-Zahl=3,00 V\nMeinWert=42\n\n[Eigenes]\nFarbe=blau\n");
+        restart();
+        Form1->close();
+        const QString written = QString::fromUtf8(fileContents());
+        QVERIFY(written.contains("; meine Notizen\n"));
+        QVERIFY(written.contains("MeinWert=42\n"));
+        QVERIFY(written.contains("[Eigenes]\nFarbe=blau\n"));
+        QVERIFY(written.contains("Uin-Zahl=" + withPunktKomma("3,00 V") + "\n"));
+    }
+
+    void fileWithoutByteOrderMarkIsReadAsWindows1252()
+    {
+        QFile f(settingsFile());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[dB-U]\r\nUin-Zahl=20,00 V \xB5\r\n");
+        f.close();
+        restart();
+        QCOMPARE(text("dB_U_E_Uin"), withPunktKomma("20,00 V µ"));
+    }
+
+    void aFactorTheParserRejectsStopsTheLoading()
+    {
+        writeSettings("[dB-P]\nPin-Zahl=7,00 W\na-lin=abc\n[dB-U]\nUin-Zahl=9,00 V\n"
+                      "[Optionen]\nZahlenDarstellung=2\n");
+        const auto boxes = restart();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].title, QString("Ampero V3.60"));
+        QCOMPARE(boxes[0].text, QString("'' ist kein gültiger Gleitkommawert."));
+        QVERIFY(!Parameter_geladen);
+        QCOMPARE(text("db_P_E_Pin"), withPunktKomma("7,00 W")); // loaded before the stop
+        QVERIFY(text("dB_U_E_Uin") != withPunktKomma("9,00 V")); // not after it
+        QCOMPARE(Form3->RG_Ansicht->itemIndex(), 0);
+        QCOMPARE(Form1->windowTitle(), QString("Rozerar       Ampero Version 3.6"));
+    }
+
+    void anUnknownColourNameStopsTheLoading()
+    {
+        auto* page = new ColourPage;
+        Form1->PageControl1->addTab(page, "Farbe");
+        writeSettings("[Farbe]\nSchrift=clHellgrau\n[Optionen]\nZahlenDarstellung=1\n");
+        const auto boxes = restart();
+        delete page;
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, QString("'clHellgrau' ist kein gültiger Integerwert."));
+        QVERIFY(!Parameter_geladen);
+        QCOMPARE(Form3->RG_Ansicht->itemIndex(), 0);
+    }
+
+    void aFileThatCannotBeWrittenIsReportedAndTheProgramStillEnds()
+    {
+        QTemporaryFile blocker;
+        QVERIFY(blocker.open());
+        const QString saved = iniPath;
+        iniPath = blocker.fileName() + "/Ampero"; // a folder below a file cannot be made
+        const auto boxes = driver::boxesDuring([] { Form1->close(); });
+        iniPath = saved;
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].title, QString("Ampero V3.60"));
+        QVERIFY(boxes[0].text.startsWith("Der Ordner \""));
+        QVERIFY(!Form1->isVisible());
+    }
+
+    void settingsFolderOfTheInstalledProgram()
+    {
+        qputenv("XDG_CONFIG_HOME", "/home/funk/.config");
+        QCOMPARE(settingsFolderFor("/opt/Korvan_Software/Ampero"),
+                 QString("/home/funk/.config/Korvan_Software/Ampero"));
+        QCOMPARE(settingsFolderFor("/opt/korvan_software/Ampero"), QString("/opt/korvan_software/Ampero"));
+        QCOMPARE(settingsFolderFor("/media/stick/Ampero"), QString("/media/stick/Ampero"));
+        qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(settingsFolderFor("/opt/Korvan_Software/Ampero"),
+                 QDir::homePath() + "/.config/Korvan_Software/Ampero");
+    }
+
+    // The options window
+
+    void optionsWindowLayout()
+    {
+        driver::find<QPushButton>("Button6")->click();
+        QVERIFY(Form3->isVisible());
+        QCOMPARE(Form3->size(), QSize(519, 318));
+        QCOMPARE(Form3->windowTitle(), QString("  Optionen"));
+        QCOMPARE(Form3->CBKurzhinweise->text(), QString("Kurzhinweise  anzeigen"));
+        QCOMPARE(Form3->Optionen_CB_AutoUpdate->text(), QString("automatisch nach Updates sehen"));
+        QCOMPARE(Form3->CB_Vordergrund->text(), QString("immer im Vordergrund"));
+        const auto items = [](RadioGroup* g) {
+            QStringList texts;
+            for (int i = 0; i < g->count(); ++i)
+                texts << g->item(i)->text();
+            return g->title() + ": " + texts.join('|');
+        };
+        QCOMPARE(items(Form3->UI_Position), QString("U / I - Fenster: über dem Hauptfenster|"
+                                                    "links neben dem Hauptfenster|rechts neben dem Hauptfenster"));
+        QCOMPARE(items(Form3->RG_Nachkomma), QString(" Nachkommastellen : 1 Stelle|2 Stellen|3 Stellen"));
+        QCOMPARE(items(Form3->RG_Ansicht), QString(" Ergebnis Ansicht : mit Präfix Symbol|"
+                                                   "wissenschaftliche Notation (SCI)|technische Notation (ENG)"));
+        QCOMPARE(Form3->Button1->text(), QString("Schießen"));
+        Form3->Button1->click();
+        QVERIFY(!Form3->isVisible());
+    }
+
+    void tooltipsOnlyWithKurzhinweise()
+    {
+        QWidget* field = driver::find("dB_U_E_Uin");
+        Form1->PageControl1->setCurrentIndex(0);
+        driver::find<QTabWidget>("PageControl2")->setCurrentIndex(1);
+        const auto hover = [field] {
+            QToolTip::hideText();
+            QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), field->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(field, &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        Form3->CBKurzhinweise->setChecked(false);
+        QCOMPARE(hover(), QString());
+        Form3->CBKurzhinweise->setChecked(true);
+        QCOMPARE(hover(), QString("Eingangsspannung"));
+        Form3->CBKurzhinweise->setChecked(false);
+        QToolTip::hideText();
+    }
+
+    void stayOnTop()
+    {
+        Form3->CB_Vordergrund->setChecked(true);
+        QVERIFY(Form1->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(Form1->isVisible());
+        Form3->CB_Vordergrund->setChecked(false);
+        QVERIFY(!(Form1->windowFlags() & Qt::WindowStaysOnTopHint));
+    }
+
+    void decimalsReformatOnlyOnceLoaded()
+    {
+        Form1->dBPage->loadFactoryDefaults();
+        Parameter_geladen = false;
+        Form3->RG_Nachkomma->setItemIndex(0);
+        QCOMPARE(nachkomma(), 1);
+        QCOMPARE(text("dB_U_E_Uin"), withPunktKomma("20,000 V"));
+        Parameter_geladen = true;
+        QCOMPARE(click(Form3->RG_Nachkomma, 1).size(), 0);
+        QCOMPARE(nachkomma(), 2);
+        QCOMPARE(text("dB_U_E_Uin"), withPunktKomma("20,00 V"));
+        QCOMPARE(text("db_P_E_Pout"), withPunktKomma("200,00 W"));
+    }
+
+    void notationAlwaysReformats()
+    {
+        Form1->dBPage->loadFactoryDefaults();
+        Parameter_geladen = false;
+        Form3->RG_Nachkomma->setItemIndex(2);
+        QCOMPARE(click(Form3->RG_Ansicht, 2).size(), 0);
+        QCOMPARE(text("dB_U_E_Uin"), withPunktKomma("20,000E00 V"));
+        QCOMPARE(text("dB_U_E_Uout"), withPunktKomma("200,000E00 V"));
+        QCOMPARE(text("db_P_E_Pin"), withPunktKomma("20,000E00 W"));
+        QCOMPARE(text("db_U_a_dB"), withPunktKomma("20,000 dB")); // not a re-formatted field
+        Parameter_geladen = true;
+    }
+
+    void reformattingStopsAtAFieldThatDoesNotParse()
+    {
+        Form1->dBPage->loadFactoryDefaults();
+        driver::field("dB_U_E_Uin")->setText("abc");
+        const auto boxes = click(Form3->RG_Ansicht, 1);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, QString("'' ist kein gültiger Gleitkommawert."));
+        QCOMPARE(text("db_P_E_Pin"), withPunktKomma("20,000 W")); // later fields keep their form
+    }
+
+    void voltageCurrentWindowPosition_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::newRow("über dem Hauptfenster") << 0;
+        QTest::newRow("links neben dem Hauptfenster") << 1;
+        QTest::newRow("rechts neben dem Hauptfenster") << 2;
+    }
+    void voltageCurrentWindowPosition()
+    {
+        QFETCH(int, item);
+        Form1->move(300, 200);
+        Form3->UI_Position->setItemIndex(-1);
+        Form3->UI_Position->setItemIndex(item);
+        const QRect main = Form1->frameGeometry();
+        const QRect window = Form4->frameGeometry();
+        QCOMPARE(window.top(), main.top() - 3);
+        if (item == 0)
+            QCOMPARE(window.left(), main.left() + 120);
+        else if (item == 1)
+            QCOMPARE(window.right() + 1, main.left() - 20);
+        else
+            QCOMPARE(window.left(), main.right() + 1 + 20);
+    }
+
+private:
+    static QString programFolderPath() { return QFileInfo(settingsFile()).path(); }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
