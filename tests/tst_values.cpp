@@ -10,6 +10,22 @@
 
 using namespace ampero;
 
+namespace {
+
+// A value in the three notations: prefix text, SCI and ENG.
+QStringList shownAs(long double value)
+{
+    QStringList texts{Zahlenausgabe(value)};
+    setNotation(Notation::Sci);
+    texts << technischeNotation(value);
+    setNotation(Notation::Eng);
+    texts << technischeNotation(value);
+    setNotation(Notation::Prefix);
+    return texts;
+}
+
+} // namespace
+
 class TestValues : public QObject {
     Q_OBJECT
 
@@ -111,11 +127,18 @@ private slots:
         QFETCH(QString, prefix);
         QFETCH(QString, sci);
         QFETCH(QString, eng);
-        QCOMPARE(Zahlenausgabe(value), prefix);
-        setNotation(Notation::Sci);
-        QCOMPARE(technischeNotation(value), sci);
-        setNotation(Notation::Eng);
-        QCOMPARE(technischeNotation(value), eng);
+        QCOMPARE(shownAs(value), QStringList({prefix, sci, eng}));
+    }
+
+    // Decades computed in extended precision lie on either side of the 64-bit decade; both
+    // take the decade's step.
+    void computedDecades()
+    {
+        QCOMPARE(shownAs(0.001L), QStringList({"1,00 m", "1,00E-03", "1,00E-03"}));
+        QCOMPARE(shownAs(1.0L / 1e6L), QStringList({"1,00 µ", "1,00E-06", "1,00E-06"}));
+        QCOMPARE(shownAs(std::pow(10.0L, 0.0L) * 0.001L), QStringList({"1,00 m", "1,00E-03", "1,00E-03"}));
+        QCOMPARE(shownAs(1e-12L), QStringList({"1,00 p", "1,00E-12", "1,00E-12"}));
+        QCOMPARE(shownAs(1e-9L), QStringList({"1,00 n", "1,00E-09", "1,00E-09"}));
     }
 
     void displayWithUnitFollowsNotation()

@@ -2,6 +2,9 @@
 
 #include "Ampero361.h"
 #include "pages/dB.h"
+#include "pages/dBm.h"
+#include "pages/dBrel.h"
+#include "pages/dBuV.h"
 #include "platform/Folders.h"
 #include "platform/Help.h"
 #include "platform/WindowStyles.h"
@@ -77,11 +80,18 @@ TForm1::TForm1()
     PageControl1->setGeometry(8, 7, 697, 489);
     for (int i = 0; i < kPageCount; ++i) {
         const PageEntry& entry = kPages[i];
+        const QLatin1String component(entry.component);
         Page* page = nullptr;
-        if (QLatin1String(entry.component) == QLatin1String("dB"))
+        if (component == QLatin1String("dB"))
             page = dBPage = new dB;
+        else if (component == QLatin1String("dBrel"))
+            page = new dBrel;
+        else if (component == QLatin1String("dBm"))
+            page = new dBm;
+        else if (component == QLatin1String("dBuV"))
+            page = new dBuV;
         else
-            page = new Page(QLatin1String(entry.component), 70 + 10 * i);
+            page = new Page(component, 70 + 10 * i);
         PageControl1->addTab(page, QString::fromUtf8(entry.caption));
     }
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);

@@ -14,4 +14,17 @@ long double throughGain(long double x, long double a, int k)
     return a <= 0 ? x / g : x * g;
 }
 
+long double powerFromDbm(long double dbm) { return std::pow(10.0L, dbm / 10) * kReferencePower; }
+
+long double dbmFromPower(long double watts) { return 10 * std::log10(watts / kReferencePower); }
+
+long double rmsFromDbm(long double dbm, long double ohms)
+{
+    return std::sqrt(std::pow(10.0L, dbm / 10) * (ohms * kReferencePower));
+}
+
+long double rmsFromDbuv(long double dbuv) { return std::pow(10.0L, dbuv / 20) * kMicrovolt; }
+
+long double dbuvFromRms(long double volts) { return 20 * std::log10(volts / kMicrovolt); }
+
 } // namespace ampero::levels

@@ -12,8 +12,12 @@ class PictureWidget : public QWidget {
 public:
     PictureWidget(const QString& pictureName, qreal unit, QWidget* parent = nullptr);
 
+    // The tooltip of the part under a point (the widget's own tooltip elsewhere).
+    QString hintAt(const QPoint& pos) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     const Picture& m_picture;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <vector>
@@ -8,11 +9,19 @@ namespace ampero {
 
 class Schematic;
 
-// A circuit picture: its component name, its size in grid units and how it is drawn.
+// A part of a picture with a tooltip of its own, in grid units.
+struct PictureHint {
+    QRectF area;
+    QString text;
+};
+
+// A circuit picture: its component name, its size in grid units, how it is drawn, and the
+// tooltips of its parts.
 struct Picture {
     QString name;
     QSizeF size;
     void (*draw)(const Schematic&);
+    std::vector<PictureHint> hints = {};
 };
 
 // Every picture of the program.

@@ -35,6 +35,15 @@ void Schematic::wire(std::initializer_list<QPointF> points) const
     m_painter.drawPolyline(line);
 }
 
+void Schematic::line(QPointF from, QPointF to, const QColor& color, Qt::PenStyle style) const
+{
+    m_painter.save();
+    QPen pen(color, 0.2 * m_unit, style, Qt::FlatCap);
+    m_painter.setPen(pen);
+    m_painter.drawLine(px(from), px(to));
+    m_painter.restore();
+}
+
 void Schematic::terminal(QPointF at) const
 {
     m_painter.save();

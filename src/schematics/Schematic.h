@@ -21,6 +21,9 @@ public:
     qreal unit() const { return m_unit; }
 
     void wire(std::initializer_list<QPointF> points) const;
+    // A line that marks a level rather than a connection: coloured, solid or dashed.
+    void line(QPointF from, QPointF to, const QColor& color,
+              Qt::PenStyle style = Qt::SolidLine) const;
     void terminal(QPointF at) const; // an open connection
     void junction(QPointF at) const; // a filled dot where wires join
     // Two-terminal parts between two points, their body centred, leads to both ends.

@@ -353,7 +353,7 @@ QString exponentText(long double v, int expDigits)
 namespace {
 
 struct Step {
-    double threshold;  // the decade, as the 64-bit value a user's entry of it becomes
+    double threshold;  // the decade, as a 64-bit value
     long double scale; // exact in extended precision
     bool divide;
     const char* prefix;
@@ -362,22 +362,24 @@ struct Step {
 // Prefix ladder; the last step (below 1e-21) is "y".
 // clang-format off
 constexpr std::array<Step, 16> kPrefixSteps{{
-    {1e24, 1e24L, true, " Y"},  {1e21, 1e21L, true, " Z"},   {1e18, 1e18L, true, " E"},
-    {1e15, 1e15L, true, " P"},  {1e12, 1e12L, true, " T"},   {1e9, 1e9L, true, " G"},
-    {1e6, 1e6L, true, " M"},    {1e3, 1e3L, true, " k"},     {1.0, 1.0L, true, " "},
-    {1e-3, 1e3L, false, " m"},  {1e-6, 1e6L, false, " µ"},   {1e-9, 1e9L, false, " n"},
-    {1e-12, 1e12L, false, " p"}, {1e-15, 1e15L, false, " f"}, {1e-18, 1e18L, false, " a"},
-    {1e-21, 1e21L, false, " z"},
+    {1e24, 1e24L, true, " Y"},    {1e21, 1e21L, true, " Z"},
+    {1e18, 1e18L, true, " E"},    {1e15, 1e15L, true, " P"},
+    {1e12, 1e12L, true, " T"},    {1e9, 1e9L, true, " G"},
+    {1e6, 1e6L, true, " M"},       {1e3, 1e3L, true, " k"},
+    {1.0, 1.0L, true, " "},                      {1e-3, 1e3L, false, " m"},
+    {1e-6, 1e6L, false, " µ"},    {1e-9, 1e9L, false, " n"},
+    {1e-12, 1e12L, false, " p"}, {1e-15, 1e15L, false, " f"},
+    {1e-18, 1e18L, false, " a"}, {1e-21, 1e21L, false, " z"},
 }};
 // clang-format on
 
 } // namespace
 
-QString Zahlenausgabe(long double w)
+QString Zahlenausgabe(double w)
 {
     if (w == 0)
         return fixedText(0) + kBlank;
-    const long double a = std::fabs(w);
+    const long double a = std::fabs(static_cast<long double>(w));
     long double mantissa = a * 1e24L;
     QString prefix = QStringLiteral(" y");
     for (const Step& step : kPrefixSteps) {

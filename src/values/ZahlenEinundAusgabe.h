@@ -11,8 +11,9 @@ namespace ampero {
 double Zahleneingabe(const QString& s);
 
 // The prefix text: mantissa with Nachkomma decimals, a blank and the prefix letter ("4,70 k");
-// for 1 <= |w| < 1000 the blank alone.
-QString Zahlenausgabe(long double w);
+// for 1 <= |w| < 1000 the blank alone. The value is a 64-bit value (a result computed in
+// extended precision is rounded to it); its mantissa is computed in extended precision.
+QString Zahlenausgabe(double w);
 
 // The locale float conversion: a plain number with the decimal separator in use and an
 // optional exponent, blanks around it allowed, nothing else.

@@ -25,8 +25,10 @@ void writeText(QLineEdit* field, const QString& text)
 
 void writeValue(QLineEdit* field, long double value, const QString& unit)
 {
+    // A result leaves the calculation as a 64-bit value; one too large for it is an overflow.
+    const auto shown = static_cast<double>(value);
     checkFloatFaults();
-    writeText(field, displayWithUnit(value, unit));
+    writeText(field, displayWithUnit(shown, unit));
 }
 
 void writeText(QLabel* label, const QString& text)

@@ -25,7 +25,8 @@ void enter(EditField* field, const InputField& row)
             field->undoEntry();
             return;
         case Verdict::Accept:
-            writeText(field, row.redisplay(verdict.value));
+            if (row.redisplay)
+                writeText(field, row.redisplay(verdict.value));
             if (row.action)
                 row.action(verdict.value);
             return;

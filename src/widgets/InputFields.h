@@ -19,8 +19,8 @@ using Action = std::function<void(double value)>;
 struct InputField {
     QString name; // objectName of the edit field
     FieldRule rule;
-    Redisplay redisplay;
-    Action action; // the page's calculation, run after the field is re-displayed
+    Redisplay redisplay; // empty: the action writes the field itself (after its results)
+    Action action;       // the page's calculation, run after the field is re-displayed
 };
 
 // Connects each row to the edit field of that name under `owner`: the decimal key, and on

@@ -3,6 +3,7 @@
 #include "app/Ampero361.h"
 #include "app/Main361.h"
 #include "platform/Folders.h"
+#include "values/DisplayOptions.h"
 #include "widgets/EditField.h"
 
 #include <QAbstractButton>
@@ -99,6 +100,25 @@ void enter(const QString& fieldName, const QString& text)
 {
     type(fieldName, text);
     pressEnter(fieldName);
+}
+
+void enterEach(const QStringList& entries)
+{
+    for (const QString& e : entries)
+        enter(e.section('=', 0, 0), e.section('=', 1));
+}
+
+QStringList mismatches(const QStringList& expected)
+{
+    QStringList wrong;
+    for (const QString& e : expected) {
+        const QString name = e.section('=', 0, 0);
+        const QString want = ampero::withPunktKomma(e.section('=', 1));
+        const QString shown = text(name);
+        if (shown != want)
+            wrong << QStringLiteral("%1: '%2' != '%3'").arg(name, shown, want);
+    }
+    return wrong;
 }
 
 void leave(const QString& fieldName)

@@ -38,6 +38,12 @@ void type(const QString& fieldName, const QString& text);
 void pressEnter(const QString& fieldName);
 // type() and pressEnter() together.
 void enter(const QString& fieldName, const QString& text);
+// Enters "field=text" entries one after another, each with Enter.
+void enterEach(const QStringList& entries);
+// The "field=text" expectations that do not hold, each as "field: 'shown' != 'expected'";
+// a "," in an expected text stands for the separator in use.
+QStringList mismatches(const QStringList& expected);
+
 // Moves the focus from the field to another control of its window.
 void leave(const QString& fieldName);
 

@@ -1,0 +1,216 @@
+#include "dBuV.h"
+
+#include "rf/Levels.h"
+#include "schematics/PictureWidget.h"
+#include "settings/IniDocument.h"
+#include "settings/StoredSettings.h"
+#include "values/DisplayOptions.h"
+#include "values/ZahlenEinundAusgabe.h"
+#include "widgets/EditField.h"
+#include "widgets/Fields.h"
+#include "widgets/InputFields.h"
+
+#include <cmath>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace ampero {
+
+namespace {
+
+constexpr int kFieldWidth = 118;
+constexpr int kFieldHeight = 22;
+const QString kSection = QStringLiteral("dBuV");
+const QString kOhm = QStringLiteral("Ω");
+const QString kVolt = QStringLiteral("V");
+const QString kWatt = QStringLiteral("W");
+
+QString dbmText(long double level) { return fixedText(level) + QStringLiteral(" dBm"); }
+QString dbuvText(long double level) { return fixedText(level) + QStringLiteral(" dBµV"); }
+
+} // namespace
+
+dBuV::dBuV(QWidget* parent)
+    : Page(QStringLiteral("dBuV"), 100, parent)
+{
+    auto* group = new QGroupBox(
+        QStringLiteral(" Amplitudenverhältnis relativ zum Pegel    0 dBµV = 1 µV "), this);
+    group->setGeometry(6, 6, 676, 384);
+
+    const auto label = [group](const QString& text, int x, int y, int width = kFieldWidth) {
+        return addLabel(group, text, QRect(x, y, width, 18));
+    };
+    // voltage side, left
+    label(QStringLiteral("dBµV Pegel"), 40, 52);
+    m_dB = addField(group, QStringLiteral("dBuV_E_dB"), QRect(40, 72, kFieldWidth, kFieldHeight),
+                    QStringLiteral("Spannungspegel in dBµV"));
+    label(QStringLiteral("lin. Spannungspegel"), 40, 112, 150);
+    addLabel(group, QStringLiteral("Ueff"), QRect(40, 132, 36, kFieldHeight));
+    m_Ueff =
+        addField(group, QStringLiteral("dBuV_E_Ueff"), QRect(78, 132, kFieldWidth, kFieldHeight),
+                 QStringLiteral("Spannungspegel in Effektivwert"));
+    addLabel(group, QStringLiteral("Uss"), QRect(40, 168, 36, kFieldHeight));
+    m_Uss = addField(group, QStringLiteral("dBuV_E_Uss"), QRect(78, 168, kFieldWidth, kFieldHeight),
+                     QStringLiteral("Spannungspegel in Spitze-Spitzewert"));
+
+    // the system impedance, middle, with the voltage across it
+    label(QStringLiteral("Impedanz"), 296, 32);
+    m_R = addField(group, QStringLiteral("dBuV_E_R"), QRect(296, 52, kFieldWidth, kFieldHeight),
+                   QStringLiteral("Eingabe der Systemimpedanz"));
+    (new PictureWidget(QStringLiteral("dBuV_I_Last"), 14, group))->move(214, 56);
+
+    // power side, right
+    auto* arrow = new PictureWidget(QStringLiteral("dBuV_I_P"), 10, group);
+    arrow->move(434, 56);
+    label(QStringLiteral("dBm Pegel"), 500, 112);
+    m_dBm =
+        addField(group, QStringLiteral("dBuV_E_dBm"), QRect(500, 132, kFieldWidth, kFieldHeight),
+                 QStringLiteral("Leistungspegel in dBm"));
+    label(QStringLiteral("lin. Leistungspegel"), 500, 176, 150);
+    m_lin =
+        addField(group, QStringLiteral("dBuV_E_lin"), QRect(500, 196, kFieldWidth, kFieldHeight),
+                 QStringLiteral("Leistungspegel in Watt"));
+
+    addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
+             QRect(0, 330, 676, 20))
+        ->setAlignment(Qt::AlignCenter);
+
+    m_dB->setText(QStringLiteral("100"));
+    m_dBm->setText(QStringLiteral("100"));
+    m_lin->setText(QStringLiteral("100"));
+    m_R->setText(QStringLiteral("100"));
+    m_Ueff->setText(QStringLiteral("100"));
+    m_Uss->setText(QStringLiteral("282"));
+
+    const auto rule = [](const char* min, const char* max) {
+        return FieldRule{.min = QLatin1String(min), .max = QLatin1String(max)};
+    };
+    // The level field's messages spell the unit "dBuV".
+    const FieldRule dbuvRule{.messages = MessageSet::B,
+                             .min = QStringLiteral("-70"),
+                             .max = QStringLiteral("320"),
+                             .reason = QStringLiteral(" dBuV ist nicht richtig !"),
+                             .unit = QStringLiteral(" dBuV")};
+    connectInputFields(
+        group, {
+                   {m_dB->objectName(), dbuvRule, {}, [this](double v) { dBuV_dB_Berechnung(v); }},
+                   {m_dBm->objectName(),
+                    rule("-277", "290"),
+                    {},
+                    [this](double v) { dBuV_dBm_Berechnung(v); }},
+                   {m_lin->objectName(), rule("4e-21", "1e+26"), withUnit(kWatt),
+                    [this](double v) { dBuV_lin_Berechnung(v); }},
+                   {m_R->objectName(), rule("1e-24", "1e+12"), withUnit(kOhm),
+                    [this](double v) { dbuV_R_Berechnung(v); }},
+                   {m_Ueff->objectName(), rule("1e-14", "1e+14"), withUnit(kVolt),
+                    [this](double v) { dBuV_Ueff_Berechnung(v); }},
+                   {m_Uss->objectName(), rule("1e-14", "9e14"), withUnit(kVolt),
+                    [this](double v) { dBuV_Uss_Berechnung(v); }},
+               });
+}
+
+void dBuV::dBuV_dB_Berechnung(double Lu)
+{
+    const long double R = readValue(m_R);
+    const long double ueff = levels::rmsFromDbuv(Lu);
+    writeValue(m_Ueff, ueff, kVolt);
+    writeValue(m_Uss, ueff * levels::kPeakToPeak, kVolt);
+    const long double P = ueff * ueff / R;
+    writeValue(m_lin, P, kWatt);
+    writeText(m_dB, dbuvText(Lu));
+    writeText(m_dBm, dbmText(levels::dbmFromPower(P)));
+}
+
+void dBuV::dBuV_dBm_Berechnung(double Lm)
+{
+    const long double R = readValue(m_R);
+    writeValue(m_lin, levels::powerFromDbm(Lm), kWatt);
+    const long double ueff = levels::rmsFromDbm(Lm, R);
+    writeValue(m_Ueff, ueff, kVolt);
+    writeValue(m_Uss, ueff * levels::kPeakToPeak, kVolt);
+    writeText(m_dB, dbuvText(levels::dbuvFromRms(ueff)));
+    writeText(m_dBm, dbmText(Lm));
+}
+
+void dBuV::dBuV_lin_Berechnung(double P)
+{
+    const long double R = readValue(m_R);
+    const long double ueff = std::sqrt(R * P);
+    writeValue(m_Ueff, ueff, kVolt);
+    writeValue(m_Uss, ueff * levels::kPeakToPeak, kVolt);
+    writeText(m_dB, dbuvText(levels::dbuvFromRms(ueff)));
+    writeText(m_dBm, dbmText(levels::dbmFromPower(P)));
+}
+
+void dBuV::dbuV_R_Berechnung(double R)
+{
+    const long double ueff = readValue(m_Ueff);
+    const long double P = ueff * ueff / R;
+    writeValue(m_lin, P, kWatt);
+    writeText(m_dBm, dbmText(levels::dbmFromPower(P)));
+}
+
+void dBuV::dBuV_Ueff_Berechnung(double Ueff)
+{
+    const long double R = readValue(m_R);
+    const long double P = static_cast<long double>(Ueff) * Ueff / R;
+    writeValue(m_lin, P, kWatt);
+    writeValue(m_Uss, std::sqrt(2.0L) * (Ueff * 2.0L), kVolt);
+    writeText(m_dBm, dbmText(levels::dbmFromPower(P)));
+    writeText(m_dB, dbuvText(levels::dbuvFromRms(Ueff)));
+}
+
+void dBuV::dBuV_Uss_Berechnung(double Uss)
+{
+    const long double R = readValue(m_R);
+    const long double ueff = Uss / levels::kPeakToPeak;
+    writeValue(m_Ueff, ueff, kVolt);
+    const long double P = ueff * ueff / R;
+    writeValue(m_lin, P, kWatt);
+    writeText(m_dB, dbuvText(levels::dbuvFromRms(ueff)));
+    writeText(m_dBm, dbmText(levels::dbmFromPower(P)));
+}
+
+void dBuV::loadSettings(const StoredSettings& stored)
+{
+    writeText(m_dB, stored.fieldText(kSection, QStringLiteral("dBuV"), QStringLiteral("0")));
+    writeText(m_dBm, stored.fieldText(kSection, QStringLiteral("dBm"), QStringLiteral("0")));
+    writeText(m_lin,
+              stored.fieldText(kSection, QStringLiteral("Leistung"), QStringLiteral("100,000")));
+    writeText(m_Ueff,
+              stored.fieldText(kSection, QStringLiteral("Ueff"), QStringLiteral("200,000")));
+    writeText(m_Uss, stored.fieldText(kSection, QStringLiteral("Uss"), QStringLiteral("282,840")));
+    writeText(m_R,
+              stored.fieldText(kSection, QStringLiteral("Impedanz"), QStringLiteral("50,000")));
+}
+
+void dBuV::storeSettings(IniDocument& ini) const
+{
+    ini.setValue(kSection, QStringLiteral("dBuV"), m_dB->text());
+    ini.setValue(kSection, QStringLiteral("dBm"), m_dBm->text());
+    ini.setValue(kSection, QStringLiteral("Leistung"), m_lin->text());
+    ini.setValue(kSection, QStringLiteral("Ueff"), m_Ueff->text());
+    ini.setValue(kSection, QStringLiteral("Uss"), m_Uss->text());
+    ini.setValue(kSection, QStringLiteral("Impedanz"), m_R->text());
+}
+
+void dBuV::loadFactoryDefaults()
+{
+    // 0 dBµV is 1 µV: the voltages and the power carry their prefixes.
+    writeText(m_dB, QStringLiteral("0 dBµV"));
+    writeText(m_dBm, withPunktKomma(QStringLiteral("-108,751 dBm")));
+    writeText(m_lin, withPunktKomma(QStringLiteral("13,333 fW")));
+    writeText(m_Ueff, withPunktKomma(QStringLiteral("1,000 µV")));
+    writeText(m_Uss, withPunktKomma(QStringLiteral("2,828 µV")));
+    writeText(m_R, withPunktKomma(QStringLiteral("75,000 Ω")));
+}
+
+void dBuV::reformat()
+{
+    const double ueff = readValue(m_Ueff);
+    writeValue(m_Ueff, ueff, kVolt);
+    dBuV_Ueff_Berechnung(ueff);
+    writeValue(m_R, readValue(m_R), kOhm);
+}
+
+} // namespace ampero
