@@ -1,4 +1,5 @@
 // Every circuit picture renders, fills its area and scales with the grid unit.
+#include "schematics/PictureWidget.h"
 #include "schematics/Pictures.h"
 #include "schematics/Schematic.h"
 
@@ -78,6 +79,20 @@ private slots:
         QVERIFY(qAbs(b.height() - 2 * a.height()) <= 4);
         QVERIFY(qAbs(b.left() - 2 * a.left()) <= 4);
         QVERIFY(qAbs(b.top() - 2 * a.top()) <= 4);
+    }
+
+    void partsOfAPictureHaveTheirOwnTooltips()
+    {
+        for (const Picture& p : pictureCatalogue()) {
+            PictureWidget widget(p.name, 10);
+            widget.setToolTip("ganzes Bild");
+            for (const PictureHint& hint : p.hints)
+                QCOMPARE(widget.hintAt((hint.area.center() * 10).toPoint()), hint.text);
+        }
+        PictureWidget load("dBm_I_Last", 10);
+        QCOMPARE(load.hintAt(QPoint(80, 85)), QString("Systemimpedanz"));
+        QCOMPARE(load.hintAt(QPoint(130, 85)), QString("Spannung an der Systemimpedanz"));
+        QCOMPARE(load.hintAt(QPoint(5, 150)), QString());
     }
 
     void arrowsCarryTheirColours()
