@@ -114,7 +114,7 @@ private slots:
             << kDbm << QStringList{"dBm_E_dB=10 m"} << QStringList{"dBm_E_dB=0,01 dBm"};
         QTest::newRow("dBm: a new impedance keeps the power")
             << kDbm << QStringList{"dBm_E_R=50", "dBm_E_dB=30", "dBm_E_R=75"}
-            << QStringList{"dBm_E_R=75,00 Ω", "dBm_E_Ueff=8,66 V", "dBm_E_dB=30,00 dBm", "dBm_E_lin=1,00 W"};
+            << QStringList{"dBm_E_R=75,00 Ω", "dBm_E_Ueff=8,66 V", "dBm_E_dB=30,00 dBm", "dBm_E_lin=1,00 W"};
 
         QTest::newRow("dBµV: 60 dBµV")
             << kDbuv << QStringList{"dBuV_E_R=50", "dBuV_E_dB=60"}
@@ -215,7 +215,7 @@ private slots:
         driver::enter("dBm_E_Uss", "20");
         EXPECT_TEXTS({"dBm_E_Ueff= 7,07E00 V", "dBm_E_lin= 1,00E00 W"});
         driver::enter("dBm_E_R", "75"); // no blank from the impedance, nor from the level
-        EXPECT_TEXTS({"dBm_E_R=75,00E00 Ω", "dBm_E_Ueff=8,66E00 V"});
+        EXPECT_TEXTS({"dBm_E_R=75,00E00 Ω", "dBm_E_Ueff=8,66E00 V"});
         driver::enter("dBm_E_dB", "0");
         EXPECT_TEXTS({"dBm_E_lin=1,00E-03 W", "dBm_E_Ueff=273,86E-03 V"});
     }
@@ -283,13 +283,13 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("SCI") << int(Notation::Sci)
                              << QStringList{"dBrelU_E_0dB=7,75E-01 V", "dBrelU_E_p20dB=7,75E+00 V",
-                                            "dBrelU_E_pUdB=1,30E+00 V", "dBm_E_R=5,00E+01 Ω",
+                                            "dBrelU_E_pUdB=1,30E+00 V", "dBm_E_R=5,00E+01 Ω",
                                             "dBm_E_Ueff=2,24E-01 V", "dBm_E_lin=1,00E-03 W",
                                             "dBuV_E_Ueff=1,00E-06 V", "dBuV_E_lin=1,33E-14 W",
-                                            "dBuV_E_R=7,50E+01 Ω", "dBuV_E_dB=0,00 dBµV"};
+                                            "dBuV_E_R=7,50E+01 Ω", "dBuV_E_dB=0,00 dBµV"};
         QTest::newRow("ENG") << int(Notation::Eng)
                              << QStringList{"dBrelU_E_0dB=775,00E-03 V", "dBrelU_E_m20dB=77,50E-03 V",
-                                            "dBm_E_R=50,00E00 Ω", "dBm_E_Uss=632,46E-03 V",
+                                            "dBm_E_R=50,00E00 Ω", "dBm_E_Uss=632,46E-03 V",
                                             "dBuV_E_Uss=2,83E-06 V", "dBuV_E_dBm=-108,75 dBm"};
     }
     void reformatInSciAndEng()

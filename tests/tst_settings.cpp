@@ -51,11 +51,11 @@ private slots:
     void writtenInUtf8WithByteOrderMark()
     {
         IniDocument ini;
-        ini.setValue("dBm", "Impedanz", "50,000 Ω");
+        ini.setValue("dBm", "Impedanz", "50,000 Ω");
         const QByteArray bytes = ini.toBytes();
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF[dBm]\n"));
         QCOMPARE(IniDocument::fromBytes(bytes).value("dBm", "Impedanz").value_or(""),
-                 QString("50,000 Ω"));
+                 QString("50,000 Ω"));
     }
 
     void fileWithoutByteOrderMarkIsWindows1252()

@@ -42,7 +42,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
         QTest::newRow("prefix k") << "47k" << 47000.0;
-        QTest::newRow("prefix and unit") << "4,7 kΩ" << 4700.0;
+        QTest::newRow("prefix and unit") << "4,7 kΩ" << 4700.0;
         QTest::newRow("nano") << "100 nF" << 1e-7;
         QTest::newRow("u for micro") << "2,2uH" << 2.2e-6;
         QTest::newRow("micro sign") << "2,2 µH" << 2.2e-6;
@@ -155,7 +155,7 @@ private slots:
         for (auto n : {Notation::Prefix, Notation::Sci, Notation::Eng}) {
             setNotation(n);
             for (double v : {4700.0, -0.0125, 2.2e-6, 50.0, 1.5e13}) {
-                const QString shown = displayWithUnit(v, QStringLiteral("Ω"));
+                const QString shown = displayWithUnit(v, QStringLiteral("Ω"));
                 QCOMPARE(Zahleneingabe(shown), Zahleneingabe(displayWithUnit(v, QString())));
                 QVERIFY2(qAbs(Zahleneingabe(shown) - v) <= qAbs(v) * 0.005, qPrintable(shown));
             }

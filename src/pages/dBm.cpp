@@ -5,6 +5,7 @@
 #include "settings/IniDocument.h"
 #include "settings/StoredSettings.h"
 #include "values/DisplayOptions.h"
+#include "values/Units.h"
 #include "values/EinstellungenundRoutinen.h"
 #include "values/ZahlenEinundAusgabe.h"
 #include "widgets/EditField.h"
@@ -22,7 +23,6 @@ namespace {
 constexpr int kFieldWidth = 118;
 constexpr int kFieldHeight = 22;
 const QString kSection = QStringLiteral("dBm");
-const QString kOhm = QStringLiteral("Ω");
 const QString kVolt = QStringLiteral("V");
 const QString kWatt = QStringLiteral("W");
 
@@ -180,7 +180,7 @@ void dBm::loadFactoryDefaults()
     writeText(m_lin, withPunktKomma(QStringLiteral("1,000 mW")));
     writeText(m_Ueff, withPunktKomma(QStringLiteral("223,607 mV")));
     writeText(m_Uss, withPunktKomma(QStringLiteral("632,456 mV")));
-    writeText(m_R, withPunktKomma(QStringLiteral("50,000 Ω")));
+    writeText(m_R, withPunktKomma("50,000 " + kOhm));
 }
 
 void dBm::reformat()

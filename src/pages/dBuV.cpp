@@ -5,6 +5,7 @@
 #include "settings/IniDocument.h"
 #include "settings/StoredSettings.h"
 #include "values/DisplayOptions.h"
+#include "values/Units.h"
 #include "values/ZahlenEinundAusgabe.h"
 #include "widgets/EditField.h"
 #include "widgets/Fields.h"
@@ -21,7 +22,6 @@ namespace {
 constexpr int kFieldWidth = 118;
 constexpr int kFieldHeight = 22;
 const QString kSection = QStringLiteral("dBuV");
-const QString kOhm = QStringLiteral("Ω");
 const QString kVolt = QStringLiteral("V");
 const QString kWatt = QStringLiteral("W");
 
@@ -202,7 +202,7 @@ void dBuV::loadFactoryDefaults()
     writeText(m_lin, withPunktKomma(QStringLiteral("13,333 fW")));
     writeText(m_Ueff, withPunktKomma(QStringLiteral("1,000 µV")));
     writeText(m_Uss, withPunktKomma(QStringLiteral("2,828 µV")));
-    writeText(m_R, withPunktKomma(QStringLiteral("75,000 Ω")));
+    writeText(m_R, withPunktKomma("75,000 " + kOhm));
 }
 
 void dBuV::reformat()
