@@ -18,12 +18,6 @@ using driver::boxesDuring;
 using driver::mismatches;
 using driver::text;
 
-// Every "field=text" of the list is what the field shows.
-#define EXPECT_TEXTS(...)                                                                          \
-    do {                                                                                           \
-        const QStringList wrong = mismatches(__VA_ARGS__);                                         \
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));                                   \
-    } while (false)
 
 namespace {
 

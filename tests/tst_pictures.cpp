@@ -113,6 +113,7 @@ private slots:
         QTest::newRow("coil") << 2;
         QTest::newRow("capacitor") << 3;
         QTest::newRow("arrow") << 4;
+        QTest::newRow("source") << 5;
     }
     void partsStayBetweenTheirEnds()
     {
@@ -125,6 +126,7 @@ private slots:
             case 2: s.coil(from, to); break;
             case 3: s.capacitor(from, to); break;
             case 4: s.arrow(from, to, Qt::red); break;
+            case 5: s.source(from, to); break;
             }
         };
         const QRect box = ink(render({10, 6}, 10, draw));
@@ -140,11 +142,47 @@ private slots:
             case 2: s.coil({5, 0.5}, {5, 5.5}); break;
             case 3: s.capacitor({5, 0.5}, {5, 5.5}); break;
             case 4: s.arrow({5, 0.5}, {5, 5.5}, Qt::red); break;
+            case 5: s.source({5, 0.5}, {5, 5.5}); break;
             }
         };
         const QRect up = ink(render({10, 6}, 10, turned));
         QVERIFY(qAbs(up.top() - 5) <= 2 && qAbs(up.bottom() - 55) <= 2);
         QVERIFY(up.left() >= 40 && up.right() <= 60);
+    }
+
+    // A brace spans its two ends and stands one unit out on the side it is asked for,
+    // whichever way round its ends are given.
+    void braceStandsOutOnItsSide_data()
+    {
+        QTest::addColumn<QPointF>("from");
+        QTest::addColumn<QPointF>("to");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QRectF>("area"); // in units: the span and the point
+        QTest::newRow("below") << QPointF(2, 3) << QPointF(8, 3) << int(Qt::BottomEdge)
+                               << QRectF(2, 3, 6, 1);
+        QTest::newRow("above, drawn right to left")
+            << QPointF(8, 3) << QPointF(2, 3) << int(Qt::TopEdge) << QRectF(2, 2, 6, 1);
+        QTest::newRow("above") << QPointF(2, 3) << QPointF(8, 3) << int(Qt::TopEdge)
+                               << QRectF(2, 2, 6, 1);
+        QTest::newRow("right") << QPointF(5, 0.5) << QPointF(5, 5.5) << int(Qt::RightEdge)
+                               << QRectF(5, 0.5, 1, 5);
+        QTest::newRow("left, drawn upwards")
+            << QPointF(5, 5.5) << QPointF(5, 0.5) << int(Qt::LeftEdge) << QRectF(4, 0.5, 1, 5);
+    }
+    void braceStandsOutOnItsSide()
+    {
+        QFETCH(QPointF, from);
+        QFETCH(QPointF, to);
+        QFETCH(int, side);
+        QFETCH(QRectF, area);
+        const QRect box = ink(render({10, 6}, 10, [&](const Schematic& s) {
+            s.brace(from, to, Qt::Edge(side));
+        }));
+        QVERIFY2(qAbs(box.left() - area.left() * 10) <= 2, qPrintable(QString::number(box.left())));
+        QVERIFY2(qAbs(box.right() - area.right() * 10) <= 2, qPrintable(QString::number(box.right())));
+        QVERIFY2(qAbs(box.top() - area.top() * 10) <= 2, qPrintable(QString::number(box.top())));
+        QVERIFY2(qAbs(box.bottom() - area.bottom() * 10) <= 2,
+                 qPrintable(QString::number(box.bottom())));
     }
 
     void smallPartsDrawAtTheirPoint()

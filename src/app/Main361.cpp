@@ -5,6 +5,8 @@
 #include "pages/dBm.h"
 #include "pages/dBrel.h"
 #include "pages/dBuV.h"
+#include "pages/LCSchwingkreis.h"
+#include "pages/XLXC.h"
 #include "platform/Folders.h"
 #include "platform/Help.h"
 #include "platform/WindowStyles.h"
@@ -90,6 +92,10 @@ TForm1::TForm1()
             page = new dBm;
         else if (component == QLatin1String("dBuV"))
             page = new dBuV;
+        else if (component == QLatin1String("XLXC"))
+            page = new XLXC;
+        else if (component == QLatin1String("LCSchwingkreis"))
+            page = new LCSchwingkreis;
         else
             page = new Page(component, 70 + 10 * i);
         PageControl1->addTab(page, QString::fromUtf8(entry.caption));

@@ -30,5 +30,6 @@ const Picture& picture(const QString& name);
 
 // The pictures of each group of pages.
 std::vector<Picture> levelPictures();
+std::vector<Picture> componentPictures();
 
 } // namespace ampero

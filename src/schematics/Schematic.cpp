@@ -1,6 +1,7 @@
 #include "Schematic.h"
 
 #include <cmath>
+#include <numbers>
 #include <QFontMetricsF>
 #include <QLineF>
 #include <QPainter>
@@ -12,6 +13,7 @@ namespace ampero {
 namespace {
 constexpr qreal kLine = 0.12;     // line width in units
 constexpr qreal kTerminal = 0.35; // terminal radius
+constexpr qreal kBrace = 1.0;     // how far the point of a brace stands out
 } // namespace
 
 Schematic::Schematic(QPainter& painter, qreal unit, const QPalette& palette)
@@ -108,6 +110,24 @@ void Schematic::capacitor(QPointF from, QPointF to) const
     });
 }
 
+void Schematic::source(QPointF from, QPointF to) const
+{
+    const qreal angle = QLineF(from, to).angle();
+    twoTerminal(from, to, 1.8, [this, angle](qreal h) {
+        m_painter.drawEllipse(QPointF(0, 0), h, h);
+        m_painter.rotate(angle); // undo the turn of the part: a sine reads left to right
+        constexpr int kSteps = 32;
+        const qreal width = 1.2 * h;
+        const qreal height = 0.35 * h;
+        QPolygonF wave;
+        for (int i = 0; i <= kSteps; ++i) {
+            const qreal t = qreal(i) / kSteps;
+            wave << QPointF(-width / 2 + t * width, -height * std::sin(2 * std::numbers::pi * t));
+        }
+        m_painter.drawPolyline(wave);
+    });
+}
+
 void Schematic::ground(QPointF at) const
 {
     const QPointF p = px(at);
@@ -195,6 +215,35 @@ void Schematic::dashedFrame(const QRectF& rect) const
     m_painter.setPen(pen);
     m_painter.drawRect(QRectF(px(rect.topLeft()), px(rect.bottomRight())));
     m_painter.restore();
+}
+
+void Schematic::brace(QPointF from, QPointF to, Qt::Edge side) const
+{
+    const QLineF span(px(from), px(to));
+    if (span.length() == 0)
+        return;
+    const QPointF along = (span.p2() - span.p1()) / span.length();
+    QPointF out(-along.y(), along.x());
+    const QPointF towards = side == Qt::LeftEdge    ? QPointF(-1, 0)
+                            : side == Qt::RightEdge ? QPointF(1, 0)
+                            : side == Qt::TopEdge   ? QPointF(0, -1)
+                                                    : QPointF(0, 1);
+    if (QPointF::dotProduct(out, towards) < 0)
+        out = -out;
+
+    const qreal half = span.length() / 2;
+    const qreal depth = kBrace * m_unit;
+    const qreal curl = qMin(depth / 2, half / 2);
+    // a point of the brace: a along the span from its centre, b out towards the point
+    const auto at = [&](qreal a, qreal b) { return span.center() + a * along + b * out; };
+    QPainterPath path(at(-half, 0));
+    path.quadTo(at(-half, depth / 2), at(-half + curl, depth / 2));
+    path.lineTo(at(-curl, depth / 2));
+    path.quadTo(at(0, depth / 2), at(0, depth));
+    path.quadTo(at(0, depth / 2), at(curl, depth / 2));
+    path.lineTo(at(half - curl, depth / 2));
+    path.quadTo(at(half, depth / 2), at(half, 0));
+    m_painter.drawPath(path);
 }
 
 } // namespace ampero

@@ -30,6 +30,8 @@ public:
     void resistor(QPointF from, QPointF to) const;
     void coil(QPointF from, QPointF to) const;
     void capacitor(QPointF from, QPointF to) const;
+    // A signal generator: a circle with a sine wave that stays upright however it is turned.
+    void source(QPointF from, QPointF to) const;
     void ground(QPointF at) const;
     void arrow(QPointF from, QPointF to, const QColor& color) const;
     // A text with an optional subscript ("U" "in"), `size` its height in units.
@@ -37,6 +39,9 @@ public:
                Qt::Alignment align = Qt::AlignCenter, qreal size = 1.3) const;
     void block(const QRectF& rect, const QString& title = {}) const; // a box such as a two-port
     void dashedFrame(const QRectF& rect) const;
+    // A curly brace spanning from→to, its point one unit out towards `side`, which groups
+    // parts into one quantity such as an impedance.
+    void brace(QPointF from, QPointF to, Qt::Edge side) const;
 
     static QColor powerColor() { return QColor(0, 150, 0); }
     static QColor voltageColor() { return QColor(0, 0, 220); }

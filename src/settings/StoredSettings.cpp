@@ -61,6 +61,8 @@ bool tryToInteger(const QString& text, int& value)
 
 QColor colourFromName(const QString& name)
 {
+    if (name.compare(QLatin1String(kColours[0].name), Qt::CaseInsensitive) == 0)
+        return QColor(); // the normal text colour of the desktop
     for (const NamedColour& c : kColours)
         if (name.compare(QLatin1String(c.name), Qt::CaseInsensitive) == 0)
             return QColor::fromRgb(c.rgb);
@@ -72,9 +74,9 @@ QColor colourFromName(const QString& name)
 
 QString colourName(const QColor& colour)
 {
-    const QRgb rgb = colour.rgb() & 0xFFFFFF;
-    if (rgb == kColours[0].rgb)
+    if (!colour.isValid())
         return QLatin1String(kColours[0].name);
+    const QRgb rgb = colour.rgb() & 0xFFFFFF;
     if (rgb == kColours[1].rgb)
         return QLatin1String(kColours[1].name);
     return QString::number(colour.red() | colour.green() << 8 | colour.blue() << 16);

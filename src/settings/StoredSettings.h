@@ -41,7 +41,8 @@ private:
 // digits or a hexadecimal number written with "$" or "0x".
 bool tryToInteger(const QString& text, int& value);
 
-// Font colours as the settings file names them.
+// Font colours as the settings file names them; "clWindowText", the normal text colour of the
+// desktop, is the invalid QColor.
 QColor colourFromName(const QString& name); // throws ParseError
 QString colourName(const QColor& colour);
 

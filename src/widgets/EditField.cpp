@@ -65,3 +65,21 @@ void EditField::focusOutEvent(QFocusEvent* event)
 }
 
 } // namespace ampero
+
+namespace ampero {
+
+void EditField::setFontColour(const QColor& colour)
+{
+    m_fontColour = colour;
+    QPalette p = palette();
+    p.setColor(QPalette::Text, colour.isValid() ? colour : QPalette().color(QPalette::Text));
+    setPalette(p);
+}
+
+void EditField::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    emit clicked();
+}
+
+} // namespace ampero

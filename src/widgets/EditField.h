@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QLineEdit>
 
 namespace ampero {
@@ -25,17 +26,25 @@ public:
     // The user changed the text since the program wrote it.
     bool isEdited() const { return text() != m_textBeforeEdit; }
 
+    // The font colour that marks which of two related fields the user works from. An invalid
+    // colour is the normal text colour.
+    void setFontColour(const QColor& colour);
+    QColor fontColour() const { return m_fontColour; }
+
 signals:
     void enterPressed();
+    void clicked(); // a mouse click into the field
     // The focus moved to another control of the same window (not to another window).
     void left();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QString m_textBeforeEdit;
+    QColor m_fontColour;
     bool m_mapsDecimalKey = false;
 };
 

@@ -54,3 +54,14 @@ void RadioGroup::setItemIndex(int index)
 }
 
 } // namespace ampero
+
+namespace ampero {
+
+void RadioGroup::placeItems(const QList<QRect>& geometries)
+{
+    delete layout();
+    for (int i = 0; i < geometries.size() && i < count(); ++i)
+        item(i)->setGeometry(geometries[i]);
+}
+
+} // namespace ampero

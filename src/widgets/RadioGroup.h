@@ -27,6 +27,10 @@ public:
 
     void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
 
+    // Places the items at fixed rectangles in the group, in place of the column it starts
+    // with (a row of items, or items lined up with fields beside the group).
+    void placeItems(const QList<QRect>& geometries);
+
 private:
     QButtonGroup* m_buttons;
     int m_index = -1;

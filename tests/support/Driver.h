@@ -57,3 +57,10 @@ struct Box {
 QList<Box> boxesDuring(const std::function<void()>& action);
 
 } // namespace driver
+
+// Every "field=text" of the list is what the field shows (a "," stands for the separator).
+#define EXPECT_TEXTS(...)                                                                          \
+    do {                                                                                           \
+        const QStringList wrong = driver::mismatches(__VA_ARGS__);                                 \
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));                                   \
+    } while (false)

@@ -1,0 +1,443 @@
+#include "LCSchwingkreis.h"
+
+#include "schematics/PictureWidget.h"
+#include "settings/IniDocument.h"
+#include "settings/StoredSettings.h"
+#include "values/DisplayOptions.h"
+#include "values/EinstellungenundRoutinen.h"
+#include "values/Units.h"
+#include "values/ZahlenEinundAusgabe.h"
+#include "widgets/EditField.h"
+#include "widgets/Fields.h"
+#include "widgets/InputFields.h"
+#include "widgets/RadioGroup.h"
+
+#include <cmath>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace ampero {
+
+namespace {
+
+// The constants of the page, as written in its formulas.
+constexpr long double kTwoPi = 6.283185307179586L;
+constexpr long double kPi = 3.1415926535897932385L;
+constexpr long double kPiSquared = 9.869604401089358L;
+constexpr long double kOneOverTwoPi = 0.15915494309189535L;
+
+constexpr int kFieldHeight = 22;
+const QColor kGrey(160, 160, 164); // "clMedGray"
+const QString kHertz = QStringLiteral("Hz");
+const QString kSection = QStringLiteral("LC-Schwingkreis");
+
+enum Circuit { Alone = 0, InSeries = 1, Shunt = 2 };
+
+long double square(long double x) { return x * x; }
+
+// The power reaching the load RL at resonance, in dB of the 1 W a matched load would take
+// from the source; Z is the circuit's resonance resistance.
+long double transmissionLoss(int circuit, long double Rs, long double RL, long double Z)
+{
+    const long double U0 = std::sqrt(4 * Rs);
+    long double P2 = 0;
+    if (circuit == InSeries) {
+        const long double I = U0 / (Rs + Z + RL);
+        P2 = I * I * RL;
+    } else {
+        const long double I = U0 / (Rs + Z * RL / (Z + RL));
+        const long double U2 = U0 - Rs * I;
+        P2 = U2 * U2 / RL;
+    }
+    return 10 * std::log10(P2 / 1);
+}
+
+QString lossText(long double tl) { return fixedText(tl, 3) + QStringLiteral(" dB"); }
+
+} // namespace
+
+LCSchwingkreis::LCSchwingkreis(QWidget* parent)
+    : Page(QStringLiteral("LCSchwingkreis"), 130, parent)
+{
+    auto* group = new QGroupBox(QStringLiteral(" LC - Schwingkreis (Resonanzfall) "), this);
+    group->setGeometry(6, 6, 676, 392);
+    m_p = buildSide(group, QRect(8, 18, 326, 348), true);
+    m_r = buildSide(group, QRect(342, 18, 326, 348), false);
+    addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
+             QRect(0, 368, 676, 20))
+        ->setAlignment(Qt::AlignCenter);
+}
+
+LCSchwingkreis::Side LCSchwingkreis::buildSide(QWidget* parent, const QRect& geometry,
+                                               bool parallel)
+{
+    const QString p = parallel ? QStringLiteral("LC_E_P_") : QStringLiteral("LC_E_R_");
+    const QString kind = parallel ? QStringLiteral("(Parallelschwingkreis)")
+                                  : QStringLiteral("(Serienschwingkreis)");
+    Side s{};
+    s.parallel = parallel;
+    auto* box = new QGroupBox(
+        parallel ? QStringLiteral(" Parallelkreis ") : QStringLiteral(" Reihenkreis "), parent);
+    box->setGeometry(geometry);
+
+    // F, L, C beside the items of " berechnen "
+    s.Auswahl = new RadioGroup(
+        parallel ? QStringLiteral("LC_RG_P_Auswahl") : QStringLiteral("LC_RG_R_Auswahl"),
+        QStringLiteral(" berechnen "),
+        {QStringLiteral("F"), QStringLiteral("L"), QStringLiteral("C")}, box);
+    s.Auswahl->setGeometry(8, 18, 82, 94);
+    s.Auswahl->placeItems({QRect(10, 20, 46, 22), QRect(10, 44, 46, 22), QRect(10, 68, 46, 22)});
+    s.F = addField(box, p + "F", QRect(96, 38, 104, kFieldHeight),
+                   QStringLiteral("Eingabe der Resonanzfrequenz"));
+    s.L = addField(box, p + "L", QRect(96, 62, 104, kFieldHeight),
+                   QStringLiteral("Eingabe der Induktivität (bei Resonanz)"));
+    s.C = addField(box, p + "C", QRect(96, 86, 104, kFieldHeight),
+                   QStringLiteral("Eingabe der Kapazität (bei Resonanz)"));
+
+    // results, read-only and outside the tab order
+    const auto result = [&](const QString& name, const QString& label, int y, const QString& hint) {
+        QLabel* l = addLabel(box, label, QRect(206, y, 28, kFieldHeight));
+        EditField* f = addField(box, p + name, QRect(234, y, 84, kFieldHeight), hint);
+        f->setReadOnly(true);
+        f->setFocusPolicy(Qt::ClickFocus);
+        return std::pair{l, f};
+    };
+    s.Zo = result(QStringLiteral("Zo"), QStringLiteral("Zo"), 22,
+                  QStringLiteral("Kennwiderstand ") + kind)
+               .second;
+    s.BW = result(QStringLiteral("BW"), QStringLiteral("BW"), 48,
+                  QStringLiteral("3dB Bandbreite ") + kind)
+               .second;
+    std::tie(s.qbLabel, s.QB) = result(QStringLiteral("QB"), QStringLiteral("QB"), 74,
+                                       QStringLiteral("Betriebsgüte ") + kind);
+    std::tie(s.tlLabel, s.TL) = result(QStringLiteral("TL"), QStringLiteral("TL"), 100, QString());
+    if (parallel) {
+        s.qbLabel->setObjectName(QStringLiteral("Label108"));
+        s.tlLabel->setObjectName(QStringLiteral("Label39"));
+    }
+
+    // the coil's losses
+    auto* coil = new QGroupBox(
+        parallel ? QStringLiteral("  Induktivität ") : QStringLiteral(" Induktivität "), box);
+    coil->setGeometry(8, 116, 310, 52);
+    addLabel(coil, QStringLiteral("QL"), QRect(10, 22, 24, kFieldHeight));
+    s.Q = addField(coil, p + "Q", QRect(36, 22, 100, kFieldHeight),
+                   QStringLiteral("Eingabe der Güte der Induktivität "));
+    addLabel(coil, QStringLiteral("Rv"), QRect(160, 22, 24, kFieldHeight));
+    s.R = addField(coil, p + "R", QRect(186, 22, 114, kFieldHeight),
+                   QStringLiteral("Eingabe des Verlustwiderstandes der Induktivität "));
+
+    // the circuit variant and its picture, source and load below it
+    s.Schaltung = new RadioGroup(
+        parallel ? QStringLiteral("LC_RG_P_Schaltung") : QStringLiteral("LC_RG_R_Schaltung"),
+        QStringLiteral(" Schaltung "),
+        {QStringLiteral("LC"), QStringLiteral("LC - ser."), QStringLiteral("LC - par.")}, box);
+    s.Schaltung->setGeometry(8, 172, 310, 46);
+    // side by side, as the window lays them out when it shows (wide enough for this font)
+    s.Schaltung->placeItems(
+        {QRect(70, 20, 55, 20), QRect(130, 20, 78, 20), QRect(210, 20, 84, 20)});
+    const char* pictures[2][3] = {{"LC_I_P_LC", "LC_I_P_RLC", "LC_I_P_RLCR"},
+                                  {"LC_I_R_LC", "LC_I_R_RLC", "LC_I_R_RLCR"}};
+    for (int i = 0; i < 3; ++i) {
+        s.pictures[i] = new PictureWidget(QLatin1String(pictures[parallel ? 0 : 1][i]), 8, box);
+        s.pictures[i]->move(43, 222);
+        s.pictures[i]->hide();
+    }
+    s.rsLabel = addLabel(box, QStringLiteral("Rs"), QRect(10, 320, 24, kFieldHeight));
+    s.Rs = addField(box, p + "Rs", QRect(36, 320, 100, kFieldHeight));
+    s.rlLabel = addLabel(box, QStringLiteral("RL"), QRect(178, 320, 24, kFieldHeight));
+    s.RL = addField(box, p + "RL", QRect(204, 320, 100, kFieldHeight));
+
+    const Side copy = s;
+    s.Auswahl->setClickHandler([copy] { selectComputed(copy); });
+    s.Schaltung->setClickHandler([this, copy] {
+        showCircuit(copy);
+        calculate(copy, 7);
+    });
+    connect(s.Q, &EditField::clicked, this, [copy] { markQ(copy, true); });
+    connect(s.R, &EditField::clicked, this, [copy] { markQ(copy, false); });
+
+    const auto range = [](const char* min, const char* max) {
+        return FieldRule{.min = QLatin1String(min), .max = QLatin1String(max)};
+    };
+    // QL is shown as fixed text only with prefix symbols; in SCI or ENG the typed text stays.
+    const Redisplay qRedisplay = [q = s.Q](double v) {
+        return notation() == Notation::Prefix ? fixedText(v) : q->text();
+    };
+    connectInputFields(
+        box, {
+                 {s.F->objectName(), range("1e-14", "1e+14"), withUnit(kHertz),
+                  [this, copy](double) { calculate(copy, 1); }},
+                 {s.L->objectName(), range("1e-14", "1e+14"), withUnit(QStringLiteral("H")),
+                  [this, copy](double) { calculate(copy, 2); }},
+                 {s.C->objectName(), range("1e-14", "1e+14"), withUnit(QStringLiteral("F")),
+                  [this, copy](double) { calculate(copy, 3); }},
+                 {s.Q->objectName(), range("0", "100000"), qRedisplay,
+                  [this, copy](double v) { coilFromQ(copy, v); }},
+                 {s.R->objectName(), range("1e-6", "1e6"), withUnit(kOmega),
+                  [this, copy](double v) { coilFromR(copy, v); }},
+                 {s.Rs->objectName(), range("1e-6", "1e6"), withUnit(kOmega),
+                  [this, copy](double) { calculate(copy, 7); }},
+                 {s.RL->objectName(), range("1e-6", "1e6"), withUnit(kOmega),
+                  [this, copy](double) { calculate(copy, 7); }},
+             });
+    return s;
+}
+
+void LCSchwingkreis::coilFromQ(const Side& s, double QL)
+{
+    const long double omega = kTwoPi * readValue(s.F);
+    writeValue(s.R, omega * readValue(s.L) / QL, kOhm);
+    calculate(s, 4);
+}
+
+void LCSchwingkreis::coilFromR(const Side& s, double Rv)
+{
+    const long double omega = kTwoPi * readValue(s.F);
+    writeText(s.Q, fixedText(omega * readValue(s.L) / Rv));
+    calculate(s, 4);
+}
+
+void LCSchwingkreis::calculate(const Side& s, int Index)
+{
+    if (s.parallel)
+        LC_Parallel_Berechnung(Index);
+    else
+        LC_Reihe_Berechnung(Index);
+}
+
+namespace {
+
+// Which quantity the resonance step computes: the selected one, unless it was just entered.
+bool computes(int selected, int Index, int quantity)
+{
+    if (selected != quantity || Index < 1 || Index > 4)
+        return false;
+    return Index == 4 || Index != quantity + 1;
+}
+
+} // namespace
+
+void LCSchwingkreis::LC_Parallel_Berechnung(int Index)
+{
+    const Side& s = m_p;
+    const int selected = s.Auswahl->itemIndex();
+    const long double pi4 = std::pow(kPi, 4.0L);
+    if (computes(selected, Index, 0)) {
+        const long double L = readValue(s.L);
+        const long double Rv = readValue(s.R);
+        writeValue(s.F, std::sqrt(1 / (L * readValue(s.C)) - square(Rv / L)) * kOneOverTwoPi,
+                   kHertz);
+    } else if (computes(selected, Index, 1)) {
+        const long double F = readValue(s.F);
+        writeValue(s.L, kPiSquared / (square(readValue(s.R)) + 4 * pi4 * readValue(s.C) * F * F),
+                   QStringLiteral("H"));
+    } else if (computes(selected, Index, 2)) {
+        const long double F = readValue(s.F);
+        writeValue(s.C, kPiSquared / (square(readValue(s.R)) + 4 * pi4 * readValue(s.L) * F * F),
+                   QStringLiteral("F"));
+    }
+
+    const long double omega = kTwoPi * readValue(s.F);
+    const long double L = readValue(s.L);
+    const long double QL = readValue(s.Q);
+    writeValue(s.R, omega * L / QL, kOhm);
+    const long double Rv = readValue(s.R); // as displayed
+    const long double Zo = Rv + L / (readValue(s.C) * Rv);
+    writeValue(s.Zo, Zo, kOhm);
+
+    const int circuit = s.Schaltung->itemIndex();
+    long double QB = 0;
+    if (circuit == InSeries) {
+        QB = Rv * (QL * QL + 1) / (omega * L);
+    } else if (circuit == Shunt) {
+        const long double Rtot =
+            1 / (1 / readValue(s.Rs) + 1 / (Rv * (QL * QL + 1)) + 1 / readValue(s.RL));
+        QB = Rtot / (omega * L);
+    } else {
+        QB = std::sqrt(Zo / Rv);
+    }
+    writeText(s.QB, fixedText(QB));
+    writeValue(s.BW, readValue(s.F) / readValue(s.QB), kHertz); // QB as displayed
+    if (circuit == InSeries || circuit == Shunt)
+        writeText(s.TL, lossText(transmissionLoss(circuit, readValue(s.Rs), readValue(s.RL), Zo)));
+}
+
+void LCSchwingkreis::LC_Reihe_Berechnung(int Index)
+{
+    const Side& s = m_r;
+    const int selected = s.Auswahl->itemIndex();
+    if (computes(selected, Index, 0)) {
+        writeValue(
+            s.F,
+            1 / (kTwoPi * std::sqrt(readValue(s.L) * static_cast<long double>(readValue(s.C)))),
+            kHertz);
+    } else if (computes(selected, Index, 1)) {
+        writeValue(s.L, 1 / (square(kTwoPi * readValue(s.F)) * readValue(s.C)),
+                   QStringLiteral("H"));
+    } else if (computes(selected, Index, 2)) {
+        writeValue(s.C, 1 / (square(kTwoPi * readValue(s.F)) * readValue(s.L)),
+                   QStringLiteral("F"));
+    }
+
+    const long double omega = kTwoPi * readValue(s.F);
+    const long double L = readValue(s.L);
+    const long double Zo = omega * L / readValue(s.Q);
+    writeValue(s.Zo, Zo, kOhm);
+
+    const int circuit = s.Schaltung->itemIndex();
+    const long double QB = circuit == InSeries
+                               ? omega * L / (readValue(s.Rs) + readValue(s.RL) + readValue(s.R))
+                               : omega * L / readValue(s.R);
+    writeText(s.QB, fixedText(QB));
+    writeValue(s.BW, readValue(s.F) / QB, kHertz); // QB unrounded
+    if (circuit == InSeries || circuit == Shunt)
+        writeText(s.TL, lossText(transmissionLoss(circuit, readValue(s.Rs), readValue(s.RL), Zo)));
+}
+
+void LCSchwingkreis::selectComputed(const Side& s)
+{
+    EditField* fields[] = {s.F, s.L, s.C};
+    for (int i = 0; i < 3; ++i)
+        fields[i]->setEnabled(i != s.Auswahl->itemIndex());
+}
+
+void LCSchwingkreis::showCircuit(const Side& s)
+{
+    for (QWidget* w : {static_cast<QWidget*>(s.pictures[0]), static_cast<QWidget*>(s.pictures[1]),
+                       static_cast<QWidget*>(s.pictures[2]), static_cast<QWidget*>(s.rsLabel),
+                       static_cast<QWidget*>(s.Rs), static_cast<QWidget*>(s.rlLabel),
+                       static_cast<QWidget*>(s.RL)})
+        w->hide();
+    const int circuit = s.Schaltung->itemIndex();
+    if (circuit < 0)
+        return;
+    s.pictures[circuit]->show();
+    const bool withSourceAndLoad = circuit != Alone;
+    for (QWidget* w : {static_cast<QWidget*>(s.rsLabel), static_cast<QWidget*>(s.Rs),
+                       static_cast<QWidget*>(s.rlLabel), static_cast<QWidget*>(s.RL)})
+        w->setVisible(withSourceAndLoad);
+    s.qbLabel->setText(withSourceAndLoad ? QStringLiteral("QB") : QStringLiteral("QL"));
+    s.tlLabel->setVisible(withSourceAndLoad);
+    s.TL->setVisible(withSourceAndLoad);
+}
+
+void LCSchwingkreis::markQ(const Side& s, bool qInFront)
+{
+    s.Q->setFontColour(qInFront ? QColor() : kGrey);
+    s.R->setFontColour(qInFront ? kGrey : QColor());
+}
+
+void LCSchwingkreis::loadSettings(const StoredSettings& stored)
+{
+    const auto text = [&](const char* key, const char* def) {
+        return stored.fieldText(kSection, QLatin1String(key), QLatin1String(def));
+    };
+    m_p.Auswahl->setItemIndex(stored.itemIndex(kSection, QStringLiteral("F-L-C_P"), 1, 1, 3));
+    writeText(m_p.F, text("Frequenz_P", "10,000"));
+    writeText(m_p.L, text("Induktivitaet_P", "253,303"));
+    writeText(m_p.C, text("Kapazitaet_P", "1,000"));
+    writeText(m_p.Rs, text("Widerstand_P_Rs", "1000,000"));
+    writeText(m_p.RL, text("Widerstand_P_RL", "1000,000"));
+    m_r.Auswahl->setItemIndex(stored.itemIndex(kSection, QStringLiteral("F-L-C_R"), 1, 1, 3));
+    writeText(m_r.F, text("Frequenz_R", "10,000"));
+    writeText(m_r.L, text("Induktivitaet_R", "253,303"));
+    writeText(m_r.C, text("Kapazitaet_R", "1,000"));
+    writeText(m_p.Q, text("Guete_L_P", "100,000"));
+    writeText(m_p.R, text("Verlust_R_L_P", "300,000"));
+    m_p.Q->setFontColour(stored.colour(kSection, QStringLiteral("Schrift_Guete_L_P"),
+                                       QStringLiteral("clWindowText")));
+    m_p.R->setFontColour(stored.colour(kSection, QStringLiteral("Schrift_VerlustR_L_P"),
+                                       QStringLiteral("clMedGray")));
+    writeText(m_r.Q, text("Guete_L_R", "100,000"));
+    writeText(m_r.R, text("Verlust_R_L_R", "300,000"));
+    m_r.Q->setFontColour(stored.colour(kSection, QStringLiteral("Schrift_Guete_L_R"),
+                                       QStringLiteral("clWindowText")));
+    m_r.R->setFontColour(stored.colour(kSection, QStringLiteral("Schrift_VerlustR_L_R"),
+                                       QStringLiteral("clMedGray")));
+    writeText(m_r.Rs, text("Widerstand_R_Rs", "50,000"));
+    writeText(m_r.RL, text("Widerstand_R_RL", "50,000"));
+    m_p.Schaltung->setItemIndex(stored.itemIndex(kSection, QStringLiteral("P_Schaltung"), 0, 0, 3));
+    m_r.Schaltung->setItemIndex(stored.itemIndex(kSection, QStringLiteral("R_Schaltung"), 0, 0, 3));
+    LC_Parallel_Berechnung(7);
+    LC_Reihe_Berechnung(7);
+}
+
+void LCSchwingkreis::storeSettings(IniDocument& ini) const
+{
+    const auto set = [&](const char* key, const QString& value) {
+        ini.setValue(kSection, QLatin1String(key), value);
+    };
+    ini.setInteger(kSection, QStringLiteral("F-L-C_P"), m_p.Auswahl->itemIndex());
+    set("Frequenz_P", m_p.F->text());
+    set("Induktivitaet_P", m_p.L->text());
+    set("Kapazitaet_P", m_p.C->text());
+    set("Widerstand_P_Rs", m_p.Rs->text());
+    set("Widerstand_P_RL", m_p.RL->text());
+    ini.setInteger(kSection, QStringLiteral("F-L-C_R"), m_r.Auswahl->itemIndex());
+    set("Frequenz_R", m_r.F->text());
+    set("Induktivitaet_R", m_r.L->text());
+    set("Kapazitaet_R", m_r.C->text());
+    set("Guete_L_P", m_p.Q->text());
+    set("Verlust_R_L_P", m_p.R->text());
+    set("Schrift_Guete_L_P", colourName(m_p.Q->fontColour()));
+    set("Schrift_VerlustR_L_P", colourName(m_p.R->fontColour()));
+    set("Guete_L_R", m_r.Q->text());
+    set("Verlust_R_L_R", m_r.R->text());
+    set("Schrift_Guete_L_R", colourName(m_r.Q->fontColour()));
+    set("Schrift_VerlustR_L_R", colourName(m_r.R->fontColour()));
+    set("Widerstand_R_Rs", m_r.Rs->text());
+    set("Widerstand_R_RL", m_r.RL->text());
+    ini.setInteger(kSection, QStringLiteral("P_Schaltung"), m_p.Schaltung->itemIndex());
+    ini.setInteger(kSection, QStringLiteral("R_Schaltung"), m_r.Schaltung->itemIndex());
+}
+
+void LCSchwingkreis::loadFactoryDefaults()
+{
+    const auto write = [](EditField* f, const QString& text) {
+        writeText(f, withPunktKomma(text));
+    };
+    write(m_p.F, QStringLiteral("10,000 MHz"));
+    write(m_p.L, QStringLiteral("253,303 nH"));
+    write(m_p.C, QStringLiteral("1,000 nF"));
+    write(m_p.Q, QStringLiteral("100,000"));
+    write(m_p.R, "159,155 m" + kOhm);
+    write(m_p.Rs, "1,000 k" + kOhm);
+    write(m_p.RL, "1,000 k" + kOhm);
+    m_p.Q->setFontColour(QColor());
+    m_p.R->setFontColour(kGrey);
+    m_p.Auswahl->setItemIndex(1);
+    m_p.Schaltung->setItemIndex(0);
+    write(m_r.F, QStringLiteral("10,000 MHz"));
+    write(m_r.L, QStringLiteral("253,303 nH"));
+    write(m_r.C, QStringLiteral("1,000 nF"));
+    write(m_r.Q, QStringLiteral("100,000"));
+    write(m_r.BW, QStringLiteral("100,000 kHz"));
+    write(m_r.R, "159,155 m" + kOhm);
+    write(m_r.Rs, "50,000 " + kOhm);
+    write(m_r.RL, "50,000 " + kOhm);
+    write(m_r.Zo, "159,155 m" + kOhm);
+    write(m_r.QB, QStringLiteral("100,000"));
+    m_r.Q->setFontColour(QColor());
+    m_r.R->setFontColour(kGrey);
+    m_r.Auswahl->setItemIndex(1);
+    m_r.Schaltung->setItemIndex(0);
+}
+
+void LCSchwingkreis::reformat()
+{
+    for (const Side* s : {&m_p, &m_r}) {
+        writeValue(s->F, readValue(s->F), kHertz);
+        writeValue(s->L, readValue(s->L), QStringLiteral("H"));
+        writeValue(s->C, readValue(s->C), QStringLiteral("F"));
+        // with "L" selected only the common steps run, with "C" the capacitance follows the
+        // frequency, with "F" nothing is recomputed
+        const int selected = s->Auswahl->itemIndex();
+        if (selected == 1)
+            calculate(*s, 0);
+        else if (selected == 2)
+            calculate(*s, 1);
+    }
+}
+
+} // namespace ampero

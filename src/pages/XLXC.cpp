@@ -1,0 +1,393 @@
+#include "XLXC.h"
+
+#include "schematics/PictureWidget.h"
+#include "settings/IniDocument.h"
+#include "settings/StoredSettings.h"
+#include "values/DisplayOptions.h"
+#include "values/Units.h"
+#include "values/ZahlenEinundAusgabe.h"
+#include "widgets/EditField.h"
+#include "widgets/Fields.h"
+#include "widgets/InputFields.h"
+#include "widgets/RadioGroup.h"
+
+#include <cmath>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace ampero {
+
+namespace {
+
+constexpr long double kTwoPi = 6.283185307179586477L;
+constexpr int kFieldWidth = 118;
+constexpr int kFieldHeight = 22;
+const QColor kGrey(160, 160, 164); // "clMedGray"
+const QString kHertz = QStringLiteral("Hz");
+
+long double square(long double x) { return x * x; }
+
+} // namespace
+
+struct XLXC::HalfTexts {
+    QString prefix;  // "XL" or "XC"
+    QString picture; // picture component
+    QString pictureHint;
+    QString lcName; // "L" or "C"
+    QString lcLabel;
+    QString lcHint;
+    QString lcUnit;
+    QString lcMin;
+    QString qHint;
+    QString qMin, qMax;
+    QString lcItem; // radio item of the component
+    QString ownOhm; // how X and Z re-display their own entry
+};
+
+XLXC::XLXC(QWidget* parent)
+    : Page(QStringLiteral("XLXC"), 110, parent)
+{
+    auto* group = new QGroupBox(
+        QStringLiteral(" Blind- und Scheinwiderstände von Induktivitäten und Kapazitäten "), this);
+    group->setGeometry(6, 6, 676, 392);
+
+    m_xl = buildHalf(group, 22,
+                     {QStringLiteral("XL"), QStringLiteral("XL_I_Ersatz"),
+                      QStringLiteral("Ersatzschaltbild der Induktivität L mit ihrem "
+                                     "Reihenverlustwiderstand Rv"),
+                      QStringLiteral("L"), QStringLiteral("Induktivität  L"),
+                      QStringLiteral("Eingabe Induktivität"), QStringLiteral("H"),
+                      QStringLiteral("1e-10"), QStringLiteral("Eingabe Bauteil Güte "),
+                      QStringLiteral("1e-6"), QStringLiteral("1e+6"),
+                      QStringLiteral("Induktivität"), kOhm});
+    XLXC_RG_XL = m_xl.group;
+
+    auto* rule = new QFrame(group);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    rule->setGeometry(10, 190, 656, 4);
+
+    m_xc = buildHalf(
+        group, 200,
+        {QStringLiteral("XC"), QStringLiteral("XC_I_Ersatz"),
+         QStringLiteral("Ersatzschaltbild der Kapazität C mit ihrem parallelen "
+                        "Verlustwiderstand Rv"),
+         QStringLiteral("C"), QStringLiteral("Kapazität  C"), QStringLiteral("Eingabe Kapazität"),
+         QStringLiteral("F"), QStringLiteral("1e-14"), QStringLiteral("Eingabe Bauteil Güte"),
+         QStringLiteral("1e-14"), QStringLiteral("1e+14"), QStringLiteral("Kapazität"), kOmega});
+    XLXC_RG_XC = m_xc.group;
+
+    addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
+             QRect(0, 366, 676, 20))
+        ->setAlignment(Qt::AlignCenter);
+
+    const auto plainRule = [](const QString& min, const QString& max) {
+        return FieldRule{
+            .parser = Parser::Plain, .messages = MessageSet::CwithB, .min = min, .max = max};
+    };
+    const auto resistanceRule = FieldRule{.messages = MessageSet::CwithB,
+                                          .min = QStringLiteral("1e-14"),
+                                          .max = QStringLiteral("1e+14")};
+    const auto valueRule = [](const char* min) {
+        return FieldRule{.min = QLatin1String(min), .max = QStringLiteral("1e+14")};
+    };
+    const Redisplay wholeNumber = [](double q) { return fixedText(q, 0); };
+    connectInputFields(
+        group,
+        {
+            {m_xl.F->objectName(), valueRule("1e-14"), withUnit(kHertz),
+             [this](double v) { XL_F_Berechnung(v); }},
+            {m_xl.LC->objectName(),
+             {.min = QStringLiteral("1e-10"), .max = QStringLiteral("1e+12")},
+             withUnit(QStringLiteral("H")),
+             [this](double v) { XL_L_Berechnung(v); }},
+            {m_xl.X->objectName(), valueRule("1e-14"), withUnit(kOhm),
+             [this](double v) { XL_X_Berechnung(v); }},
+            {m_xl.Z->objectName(), valueRule("1e-14"), withUnit(kOhm),
+             [this](double v) { XL_Z_Berechnung(v); }},
+            {m_xl.Q->objectName(), plainRule(QStringLiteral("1e-6"), QStringLiteral("1e+6")),
+             wholeNumber, [this](double v) { XL_Q_Berechnung(v); }},
+            {m_xl.R->objectName(), resistanceRule, withUnit(kOhm),
+             [this](double) { XL_R_Berechnung(); }},
+            {m_xc.F->objectName(), valueRule("1e-14"), withUnit(kHertz),
+             [this](double v) { XC_F_Berechnung(v); }},
+            {m_xc.LC->objectName(), valueRule("1e-14"), withUnit(QStringLiteral("F")),
+             [this](double v) { XC_C_Berechnung(v); }},
+            {m_xc.X->objectName(), valueRule("1e-14"), withUnit(kOmega),
+             [this](double v) { XC_X_Berechnung(v); }},
+            {m_xc.Z->objectName(), valueRule("1e-14"), withUnit(kOmega),
+             [this](double v) { XC_Z_Berechnung(v); }},
+            {m_xc.Q->objectName(), plainRule(QStringLiteral("1e-14"), QStringLiteral("1e+14")),
+             wholeNumber, [this](double v) { XC_Q_Berechnung(v); }},
+            {m_xc.R->objectName(), resistanceRule, withUnit(kOhm),
+             [this](double) { XC_R_Berechnung(); }},
+        });
+}
+
+XLXC::Half XLXC::buildHalf(QWidget* parent, int top, const HalfTexts& t)
+{
+    Half h{};
+    auto* picture = new PictureWidget(t.picture, 8, parent);
+    picture->move(24, top + 8);
+    picture->setToolTip(t.pictureHint);
+
+    const auto row = [&](int index, const QString& label, const QString& suffix,
+                         const QString& hint) {
+        const int y = top + 4 + 30 * index;
+        addLabel(parent, label, QRect(190, y, 150, kFieldHeight));
+        return addField(parent, t.prefix + QStringLiteral("_E_") + suffix,
+                        QRect(340, y, kFieldWidth, kFieldHeight), hint);
+    };
+    h.F = row(0, QStringLiteral("Frequenz  F"), QStringLiteral("F"),
+              QStringLiteral("Eingabe Frequenz"));
+    h.LC = row(1, t.lcLabel, t.lcName, t.lcHint);
+    h.X = row(2, QStringLiteral("Blindwiderstand  X"), QStringLiteral("X"),
+              QStringLiteral("Eingabe Blindwiderstand"));
+    h.Z = row(3, QStringLiteral("Scheinwiderstand  Z"), QStringLiteral("Z"),
+              QStringLiteral("Eingabe Scheinwiderstand"));
+    h.Q = row(4, QStringLiteral("Bauteil Güte  Q"), QStringLiteral("Q"), t.qHint);
+    const int rY = top + 4 + 30 * 4;
+    addLabel(parent, QStringLiteral("Widerstand  R"), QRect(470, rY, 100, kFieldHeight));
+    h.R = addField(parent, t.prefix + QStringLiteral("_E_R"), QRect(560, rY, 100, kFieldHeight),
+                   QStringLiteral("Eingabe ohmscher Widerstand"));
+
+    h.group = new RadioGroup(
+        QStringLiteral("XLXC_RG_") + t.prefix, QStringLiteral(" berechnen "),
+        {QStringLiteral("Frequenz"), t.lcItem, QStringLiteral("Blindwiderstand")}, parent);
+    h.group->setGeometry(490, top, 170, 110);
+    const Half copy = h;
+    h.group->setClickHandler([copy] { selectComputed(copy); });
+
+    connect(h.Q, &EditField::clicked, this, [copy] { markQ(copy, true); });
+    connect(h.R, &EditField::clicked, this, [copy] { markQ(copy, false); });
+    return h;
+}
+
+void XLXC::selectComputed(const Half& h)
+{
+    EditField* fields[] = {h.F, h.LC, h.X};
+    for (int i = 0; i < 3; ++i)
+        fields[i]->setEnabled(i != h.group->itemIndex());
+}
+
+void XLXC::markQ(const Half& h, bool qInFront)
+{
+    h.Q->setFontColour(qInFront ? QColor() : kGrey);
+    h.R->setFontColour(qInFront ? kGrey : QColor());
+}
+
+// The inductor: X = 2πFL, Q = X / R, Z = √(X² + R²).
+
+void XLXC::XL_F_Berechnung(double F)
+{
+    const int selected = XLXC_RG_XL->itemIndex();
+    if (selected == 1)
+        writeValue(m_xl.LC, readValue(m_xl.X) / (F * kTwoPi), QStringLiteral("H"));
+    if (selected == 2)
+        writeValue(m_xl.X, F * readValue(m_xl.LC) * kTwoPi, kOhm);
+    const long double R = readValue(m_xl.X) / readPlain(m_xl.Q);
+    writeValue(m_xl.R, R, kOhm);
+    writeValue(m_xl.Z, std::sqrt(square(readValue(m_xl.X)) + square(R)), kOhm);
+}
+
+void XLXC::XL_L_Berechnung(double L)
+{
+    const int selected = XLXC_RG_XL->itemIndex();
+    if (selected == 0)
+        writeValue(m_xl.F, readValue(m_xl.X) / (L * kTwoPi), kHertz);
+    if (selected == 2)
+        writeValue(m_xl.X, L * readValue(m_xl.F) * kTwoPi, kOhm);
+    const long double R = readValue(m_xl.X) / readPlain(m_xl.Q);
+    writeValue(m_xl.R, R, kOhm);
+    writeValue(m_xl.Z, std::sqrt(square(readValue(m_xl.X)) + square(R)), kOhm);
+}
+
+void XLXC::XL_X_Berechnung(double X)
+{
+    const int selected = XLXC_RG_XL->itemIndex();
+    if (selected == 0)
+        writeValue(m_xl.F, X / (readValue(m_xl.LC) * kTwoPi), kHertz);
+    if (selected == 1)
+        writeValue(m_xl.LC, X / (readValue(m_xl.F) * kTwoPi), QStringLiteral("H"));
+    const long double R = X / readPlain(m_xl.Q);
+    writeValue(m_xl.R, R, kOhm);
+    writeValue(m_xl.Z, std::sqrt(square(X) + square(R)), kOhm);
+}
+
+void XLXC::XL_Z_Berechnung(double Z)
+{
+    // A Z below X gives √(X² − Z²): the magnitude is taken before the root.
+    writeValue(m_xl.R, std::sqrt(std::fabs(square(Z) - square(readValue(m_xl.X)))), kOhm);
+    writeText(m_xl.Q, fixedText(readValue(m_xl.X) / static_cast<long double>(readValue(m_xl.R))));
+}
+
+void XLXC::XL_Q_Berechnung(double)
+{
+    writeValue(m_xl.R, readValue(m_xl.X) / readPlain(m_xl.Q), kOhm);
+    writeValue(m_xl.Z, std::sqrt(square(readValue(m_xl.X)) + square(readValue(m_xl.R))), kOhm);
+}
+
+void XLXC::XL_R_Berechnung()
+{
+    writeText(m_xl.Q,
+              fixedText(readValue(m_xl.X) / static_cast<long double>(readValue(m_xl.R)), 0));
+    writeValue(m_xl.Z, std::sqrt(square(readValue(m_xl.X)) + square(readValue(m_xl.R))), kOhm);
+}
+
+// The capacitor: X = 1 / (2πFC), Q = R / X, Z = 1 / √(1/X² + 1/R²).
+
+void XLXC::XC_F_Berechnung(double F)
+{
+    const int selected = XLXC_RG_XC->itemIndex();
+    const long double omega = kTwoPi * F;
+    if (selected == 1)
+        writeValue(m_xc.LC, 1 / (readValue(m_xc.X) * omega), QStringLiteral("F"));
+    if (selected == 2)
+        writeValue(m_xc.X, 1 / (F * readValue(m_xc.LC) * kTwoPi), kOhm);
+    const long double R = readPlain(m_xc.Q) / (omega * readValue(m_xc.LC));
+    writeValue(m_xc.R, R, kOhm);
+    writeValue(m_xc.Z, 1 / std::sqrt(1 / square(readValue(m_xc.X)) + 1 / square(R)), kOhm);
+}
+
+void XLXC::XC_C_Berechnung(double C)
+{
+    const int selected = XLXC_RG_XC->itemIndex();
+    if (selected == 0)
+        writeValue(m_xc.F, 1 / (readValue(m_xc.X) * C) / kTwoPi, kHertz);
+    if (selected == 2)
+        writeValue(m_xc.X, 1 / (C * readValue(m_xc.F) * kTwoPi), kOhm);
+    const long double R = readPlain(m_xc.Q) / (C * readValue(m_xc.F) * kTwoPi);
+    writeValue(m_xc.R, R, kOhm);
+    writeValue(m_xc.Z, 1 / std::sqrt(square(C * readValue(m_xc.F) * kTwoPi) + 1 / square(R)), kOhm);
+}
+
+void XLXC::XC_X_Berechnung(double X)
+{
+    const int selected = XLXC_RG_XC->itemIndex();
+    if (selected == 0)
+        writeValue(m_xc.F, 1 / (readValue(m_xc.LC) * X) / kTwoPi, kHertz);
+    if (selected == 1)
+        writeValue(m_xc.LC, 1 / (readValue(m_xc.F) * X * kTwoPi), QStringLiteral("F"));
+    const long double R = readPlain(m_xc.Q) / (readValue(m_xc.LC) * readValue(m_xc.F) * kTwoPi);
+    writeValue(m_xc.R, R, kOhm);
+    writeValue(m_xc.Z, 1 / std::sqrt(1 / square(X) + 1 / square(R)), kOhm);
+}
+
+void XLXC::XC_Z_Berechnung(double)
+{
+    const long double Z = readValue(m_xc.Z);
+    const long double X = readValue(m_xc.X);
+    if (Z == X)
+        return;
+    const long double R = std::sqrt(1 / (1 / square(Z) - 1 / square(X)));
+    writeValue(m_xc.R, R, kOhm);
+    writeText(m_xc.Q, fixedText(R / readValue(m_xc.X), 0));
+}
+
+void XLXC::XC_Q_Berechnung(double)
+{
+    const long double R = readPlain(m_xc.Q) / (readValue(m_xc.LC) * readValue(m_xc.F) * kTwoPi);
+    writeValue(m_xc.R, R, kOhm);
+    writeValue(m_xc.Z, 1 / std::sqrt(1 / square(readValue(m_xc.X)) + 1 / square(R)), kOhm);
+}
+
+void XLXC::XC_R_Berechnung()
+{
+    const long double Q = readValue(m_xc.R) * readValue(m_xc.F) * kTwoPi * readValue(m_xc.LC);
+    writeText(m_xc.Q, fixedText(Q, 0));
+    writeValue(m_xc.Z, 1 / std::sqrt(1 / square(readValue(m_xc.R)) + 1 / square(readValue(m_xc.X))),
+               kOhm);
+}
+
+namespace {
+
+struct Keys {
+    QString section, selection, lc, x, r, z, q;
+    QString lcDefault, xDefault, rDefault, zDefault, qDefault;
+};
+
+const Keys kXL{QStringLiteral("XL"),      QStringLiteral("F-L-X"),  QStringLiteral("Induktivitaet"),
+               QStringLiteral("BlindR"),  QStringLiteral("WirkR"),  QStringLiteral("ScheinR"),
+               QStringLiteral("Guete-L"), QStringLiteral("10,000"), QStringLiteral("62,830"),
+               QStringLiteral("6,283"),   QStringLiteral("63,145"), QStringLiteral("10,000")};
+const Keys kXC{QStringLiteral("XC"),
+               QStringLiteral("F-C-X"),
+               QStringLiteral("Kapazitaet"),
+               QStringLiteral("BlindR"),
+               QStringLiteral("WirkR"),
+               QStringLiteral("ScheinR"),
+               QStringLiteral("Verlustfaktor"),
+               QStringLiteral("1,000"),
+               QStringLiteral("159,150"),
+               QStringLiteral("6,283"),
+               QStringLiteral("159,150"),
+               QStringLiteral("159,150")};
+
+} // namespace
+
+void XLXC::loadSettings(const StoredSettings& s)
+{
+    for (const auto& [h, k] : {std::pair{m_xl, kXL}, std::pair{m_xc, kXC}}) {
+        h.group->setItemIndex(s.itemIndex(k.section, k.selection, 3, 2, 3));
+        writeText(h.F, s.fieldText(k.section, QStringLiteral("Frequenz"), QStringLiteral("1,000")));
+        writeText(h.LC, s.fieldText(k.section, k.lc, k.lcDefault));
+        writeText(h.X, s.fieldText(k.section, k.x, k.xDefault));
+        writeText(h.R, s.fieldText(k.section, k.r, k.rDefault));
+        writeText(h.Z, s.fieldText(k.section, k.z, k.zDefault));
+        writeText(h.Q, s.fieldText(k.section, k.q, k.qDefault));
+        h.Q->setFontColour(
+            s.colour(k.section, QStringLiteral("Schrift_Guete"), QStringLiteral("clWindowText")));
+        h.R->setFontColour(
+            s.colour(k.section, QStringLiteral("Schrift_VerlustR"), QStringLiteral("clMedGray")));
+    }
+}
+
+void XLXC::storeSettings(IniDocument& ini) const
+{
+    for (const auto& [h, k] : {std::pair{m_xl, kXL}, std::pair{m_xc, kXC}}) {
+        ini.setInteger(k.section, k.selection, h.group->itemIndex());
+        ini.setValue(k.section, QStringLiteral("Frequenz"), h.F->text());
+        ini.setValue(k.section, k.lc, h.LC->text());
+        ini.setValue(k.section, k.x, h.X->text());
+        ini.setValue(k.section, k.r, h.R->text());
+        ini.setValue(k.section, k.z, h.Z->text());
+        ini.setValue(k.section, k.q, h.Q->text());
+        ini.setValue(k.section, QStringLiteral("Schrift_Guete"), colourName(h.Q->fontColour()));
+        ini.setValue(k.section, QStringLiteral("Schrift_VerlustR"), colourName(h.R->fontColour()));
+    }
+}
+
+void XLXC::loadFactoryDefaults()
+{
+    writeText(m_xl.F, withPunktKomma(QStringLiteral("1,000 MHz")));
+    writeText(m_xl.LC, withPunktKomma(QStringLiteral("10,000 uH")));
+    writeText(m_xl.X, withPunktKomma("62,832 " + kOhm));
+    writeText(m_xl.R, withPunktKomma("6,283 " + kOhm));
+    writeText(m_xl.Z, withPunktKomma("63,145 " + kOhm));
+    writeText(m_xl.Q, QStringLiteral("10"));
+    m_xl.R->setFontColour(kGrey);
+    XLXC_RG_XL->setItemIndex(2);
+    writeText(m_xc.F, withPunktKomma(QStringLiteral("1,000 MHz")));
+    writeText(m_xc.LC, withPunktKomma(QStringLiteral("1,000 nF")));
+    writeText(m_xc.X, withPunktKomma("159,155 " + kOhm));
+    writeText(m_xc.R, withPunktKomma("79,577 k" + kOhm));
+    writeText(m_xc.Z, withPunktKomma("159,155 " + kOhm));
+    writeText(m_xc.Q, QStringLiteral("500"));
+    m_xc.R->setFontColour(kGrey);
+    XLXC_RG_XC->setItemIndex(2);
+}
+
+void XLXC::reformat()
+{
+    const double xlF = readValue(m_xl.F);
+    writeValue(m_xl.F, xlF, kHertz);
+    XL_F_Berechnung(xlF);
+    writeValue(m_xl.LC, readValue(m_xl.LC), QStringLiteral("H"));
+    const double xcF = readValue(m_xc.F);
+    writeValue(m_xc.F, xcF, kHertz);
+    XC_F_Berechnung(xcF);
+    writeValue(m_xc.LC, readValue(m_xc.LC), QStringLiteral("F"));
+}
+
+} // namespace ampero
