@@ -50,6 +50,18 @@ bool hasColour(const QImage& image, bool (*match)(QColor))
 
 bool green(QColor c) { return c.green() > 100 && c.red() < 60 && c.blue() < 60; }
 bool blue(QColor c) { return c.blue() > 150 && c.red() < 60 && c.green() < 60; }
+bool red(QColor c) { return c.red() > 150 && c.green() < 60 && c.blue() < 60; }
+// ink in the text colour: the circuit, its part names and plain markings
+bool dark(QColor c) { return c.value() < 100 && c.saturation() < 40; }
+
+int inkIn(const QImage& image, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += image.pixel(x, y) != kBackground;
+    return count;
+}
 
 } // namespace
 
@@ -102,6 +114,66 @@ private slots:
         QVERIFY(hasColour(render(power.size, 10, power.draw), green));
         QVERIFY(!hasColour(render(power.size, 10, power.draw), blue));
         QVERIFY(hasColour(render(voltage.size, 10, voltage.draw), blue));
+    }
+
+    // The views of a network mark only their own quantities: the immittance in the text
+    // colour, voltages blue, currents red, powers green.
+    void networkViewsCarryTheirColours_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("hasBlue");
+        QTest::addColumn<bool>("hasRed");
+        QTest::addColumn<bool>("hasGreen");
+        QTest::newRow("series impedance") << "RLC_I_R_RLC1" << false << false << false;
+        QTest::newRow("series voltages") << "RLC_I_R_RL2" << true << true << false;
+        QTest::newRow("series powers") << "RLC_I_R_RC3" << false << true << true;
+        QTest::newRow("parallel admittance") << "RLC_I_P_RC1" << false << false << false;
+        QTest::newRow("parallel currents") << "RLC_I_P_RLC2" << true << true << false;
+        QTest::newRow("parallel powers") << "RLC_I_P_RL3" << true << false << true;
+    }
+    void networkViewsCarryTheirColours()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, hasBlue);
+        QFETCH(bool, hasRed);
+        QFETCH(bool, hasGreen);
+        const Picture& p = picture(name);
+        const QImage image = render(p.size, 10, p.draw);
+        QCOMPARE(hasColour(image, blue), hasBlue);
+        QCOMPARE(hasColour(image, red), hasRed);
+        QCOMPARE(hasColour(image, green), hasGreen);
+        QCOMPARE(p.hints.size(), std::size_t(1));
+        QCOMPARE(p.hints.front().area, QRectF(QPointF(0, 0), p.size));
+    }
+
+    // The page swaps the three views of a network in place: the circuit and its part names
+    // stay where they are, only the markings change.
+    void networkViewsLineUp_data()
+    {
+        QTest::addColumn<QString>("circuit");
+        for (const char* circuit : {"RLC_I_R_RLC", "RLC_I_R_RL", "RLC_I_R_RC", "RLC_I_P_RLC",
+                                    "RLC_I_P_RL", "RLC_I_P_RC"})
+            QTest::newRow(circuit) << circuit;
+    }
+    void networkViewsLineUp()
+    {
+        QFETCH(QString, circuit);
+        QImage views[3];
+        for (int v = 0; v < 3; ++v) {
+            const Picture& p = picture(circuit + QString::number(v + 1));
+            views[v] = render(p.size, 10, p.draw);
+        }
+        // the voltage and power views have no dark markings: their dark ink is the circuit
+        int differ = 0, missingInFirst = 0;
+        for (int y = 0; y < views[0].height(); ++y)
+            for (int x = 0; x < views[0].width(); ++x) {
+                const bool circuitInk = dark(views[1].pixelColor(x, y));
+                differ += circuitInk != dark(views[2].pixelColor(x, y));
+                missingInFirst += circuitInk && !dark(views[0].pixelColor(x, y));
+            }
+        // a few pixels where a coloured marking touches the circuit
+        QVERIFY2(differ <= 6, qPrintable(QString::number(differ)));
+        QVERIFY2(missingInFirst <= 6, qPrintable(QString::number(missingInFirst)));
     }
 
     // Each part of the kit stays between its two ends and across the width a part takes.
@@ -183,6 +255,68 @@ private slots:
         QVERIFY2(qAbs(box.top() - area.top() * 10) <= 2, qPrintable(QString::number(box.top())));
         QVERIFY2(qAbs(box.bottom() - area.bottom() * 10) <= 2,
                  qPrintable(QString::number(box.bottom())));
+    }
+
+    // An arc arrow stays between its ends along the chord and bows out by its height on the
+    // side it is asked for, whichever way round its ends are given.
+    void arcArrowBowsOutByItsHeight_data()
+    {
+        QTest::addColumn<QPointF>("from");
+        QTest::addColumn<QPointF>("to");
+        QTest::addColumn<qreal>("height");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<bool>("doubleHeaded");
+        QTest::addColumn<QRectF>("area"); // in units: the chord and the bow
+        QTest::newRow("flat, above") << QPointF(1, 4) << QPointF(9, 4) << 1.0 << int(Qt::TopEdge)
+                                     << false << QRectF(1, 3, 8, 1);
+        QTest::newRow("deep, below, drawn right to left, double")
+            << QPointF(9, 1) << QPointF(1, 1) << 3.0 << int(Qt::BottomEdge) << true
+            << QRectF(1, 1, 8, 3);
+        QTest::newRow("half a circle") << QPointF(2, 5) << QPointF(8, 5) << 3.0 << int(Qt::TopEdge)
+                                       << false << QRectF(2, 2, 6, 3);
+        QTest::newRow("right, double") << QPointF(5, 0.5) << QPointF(5, 5.5) << 2.0
+                                       << int(Qt::RightEdge) << true << QRectF(5, 0.5, 2, 5);
+        QTest::newRow("left, drawn upwards") << QPointF(5, 5.5) << QPointF(5, 0.5) << 1.5
+                                             << int(Qt::LeftEdge) << false
+                                             << QRectF(3.5, 0.5, 1.5, 5);
+    }
+    void arcArrowBowsOutByItsHeight()
+    {
+        QFETCH(QPointF, from);
+        QFETCH(QPointF, to);
+        QFETCH(qreal, height);
+        QFETCH(int, side);
+        QFETCH(bool, doubleHeaded);
+        QFETCH(QRectF, area);
+        const QRect box = ink(render({10, 6}, 10, [&](const Schematic& s) {
+            s.arcArrow(from, to, height, Qt::Edge(side), Qt::red, doubleHeaded);
+        }));
+        const QString got = QString("%1 %2 %3 %4")
+                                .arg(box.left()).arg(box.right()).arg(box.top()).arg(box.bottom());
+        QVERIFY2(qAbs(box.left() - area.left() * 10) <= 2, qPrintable(got));
+        QVERIFY2(qAbs(box.right() - area.right() * 10) <= 2, qPrintable(got));
+        QVERIFY2(qAbs(box.top() - area.top() * 10) <= 2, qPrintable(got));
+        QVERIFY2(qAbs(box.bottom() - area.bottom() * 10) <= 2, qPrintable(got));
+    }
+
+    // The head at the end is always there; the one at the start only when double-headed. The
+    // arc is symmetric, so a head at its start inks as much as the one at its end.
+    void arcArrowHasItsHeads()
+    {
+        const auto draw = [](bool doubleHeaded) {
+            return render({10, 6}, 10, [&](const Schematic& s) {
+                s.arcArrow({1, 4}, {9, 4}, 2, Qt::TopEdge, Qt::red, doubleHeaded);
+            });
+        };
+        const QImage single = draw(false);
+        const QImage both = draw(true);
+        const QRect start(8, 28, 12, 14), end(80, 28, 12, 14); // mirror images
+        const QString got = QString("start %1/%2, end %3/%4")
+                                .arg(inkIn(single, start)).arg(inkIn(both, start))
+                                .arg(inkIn(single, end)).arg(inkIn(both, end));
+        QVERIFY2(inkIn(single, start) + 10 < inkIn(single, end), qPrintable(got));
+        QVERIFY2(qAbs(inkIn(both, start) - inkIn(single, end)) <= 4, qPrintable(got));
+        QVERIFY2(qAbs(inkIn(both, end) - inkIn(single, end)) <= 4, qPrintable(got));
     }
 
     void smallPartsDrawAtTheirPoint()

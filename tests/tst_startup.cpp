@@ -166,6 +166,9 @@ private slots:
     {
         writeSettings("[Dezimalseparator]\nDezimals=,\n[dB-U]\nUin-Zahl=20,00 V\n");
         setPunktKomma(QLatin1Char('.'));
+        // a process started with "." holds no texts with ","
+        for (Page* page : Form1->pages())
+            page->loadFactoryDefaults();
         QCOMPARE(restart().size(), 0);
         QCOMPARE(text("dB_U_E_Uin"), QString("20.00 V"));
         QCOMPARE(text("dB_U_E_Uout"), QString("200.000")); // the default, with the separator in use

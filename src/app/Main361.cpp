@@ -6,6 +6,7 @@
 #include "pages/dBrel.h"
 #include "pages/dBuV.h"
 #include "pages/LCSchwingkreis.h"
+#include "pages/RLC.h"
 #include "pages/XLXC.h"
 #include "platform/Folders.h"
 #include "platform/Help.h"
@@ -96,6 +97,8 @@ TForm1::TForm1()
             page = new XLXC;
         else if (component == QLatin1String("LCSchwingkreis"))
             page = new LCSchwingkreis;
+        else if (component == QLatin1String("RLC"))
+            page = new RLC;
         else
             page = new Page(component, 70 + 10 * i);
         PageControl1->addTab(page, QString::fromUtf8(entry.caption));

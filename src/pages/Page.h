@@ -30,7 +30,7 @@ public:
     // calculations; a text that does not parse stops the re-formatting.
     virtual void reformat() {}
 
-protected:
+    // Components of a page, created with their given names.
     static EditField* addField(QWidget* parent, const QString& name, const QRect& geometry,
                                const QString& hint = {});
     static QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry,

@@ -8,7 +8,7 @@ const std::vector<Picture>& pictureCatalogue()
 {
     static const std::vector<Picture> catalogue = [] {
         std::vector<Picture> all;
-        for (auto&& group : {levelPictures(), componentPictures()})
+        for (auto&& group : {levelPictures(), componentPictures(), networkPictures()})
             all.insert(all.end(), group.begin(), group.end());
         return all;
     }();

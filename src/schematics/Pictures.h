@@ -31,5 +31,6 @@ const Picture& picture(const QString& name);
 // The pictures of each group of pages.
 std::vector<Picture> levelPictures();
 std::vector<Picture> componentPictures();
+std::vector<Picture> networkPictures();
 
 } // namespace ampero

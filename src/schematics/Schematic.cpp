@@ -14,6 +14,33 @@ namespace {
 constexpr qreal kLine = 0.12;     // line width in units
 constexpr qreal kTerminal = 0.35; // terminal radius
 constexpr qreal kBrace = 1.0;     // how far the point of a brace stands out
+constexpr qreal kArrowPen = 0.16; // shaft of an arrow
+constexpr qreal kHead = 0.9;      // length of an arrow head
+constexpr qreal kHeadAngle = 22;  // half the opening of an arrow head, in degrees
+
+// The unit normal of a line that points towards `side` of the picture.
+QPointF outwards(const QLineF& line, Qt::Edge side)
+{
+    const QPointF along = (line.p2() - line.p1()) / line.length();
+    const QPointF out(-along.y(), along.x());
+    const QPointF towards = side == Qt::LeftEdge    ? QPointF(-1, 0)
+                            : side == Qt::RightEdge ? QPointF(1, 0)
+                            : side == Qt::TopEdge   ? QPointF(0, -1)
+                                                    : QPointF(0, 1);
+    return QPointF::dotProduct(out, towards) < 0 ? -out : out;
+}
+
+// A filled arrow head with its tip at `tip`, its back towards `back`.
+QPolygonF arrowHead(QPointF tip, QPointF back, qreal length)
+{
+    QLineF line(tip, back);
+    line.setLength(length);
+    QLineF left = line;
+    left.setAngle(line.angle() + kHeadAngle);
+    QLineF right = line;
+    right.setAngle(line.angle() - kHeadAngle);
+    return QPolygonF({tip, left.p2(), right.p2()});
+}
 } // namespace
 
 Schematic::Schematic(QPainter& painter, qreal unit, const QPalette& palette)
@@ -141,30 +168,76 @@ void Schematic::ground(QPointF at) const
 void Schematic::arrow(QPointF from, QPointF to, const QColor& color) const
 {
     const QLineF shaft(px(from), px(to));
-    const qreal head = qMin(0.9 * m_unit, shaft.length() / 2);
+    const qreal head = qMin(kHead * m_unit, shaft.length() / 2);
     m_painter.save();
-    QPen pen(color, 0.16 * m_unit);
+    QPen pen(color, kArrowPen * m_unit);
     pen.setCapStyle(Qt::FlatCap);
     m_painter.setPen(pen);
     m_painter.setBrush(color);
     QLineF body = shaft;
     body.setLength(shaft.length() - head * 0.8);
     m_painter.drawLine(body);
-    QLineF back(shaft.p2(), shaft.p1());
-    back.setLength(head);
-    QLineF left = back;
-    left.setAngle(back.angle() + 22);
-    QLineF right = back;
-    right.setAngle(back.angle() - 22);
     m_painter.setPen(Qt::NoPen);
-    m_painter.drawPolygon(QPolygonF({shaft.p2(), left.p2(), right.p2()}));
+    m_painter.drawPolygon(arrowHead(shaft.p2(), shaft.p1(), head));
+    m_painter.restore();
+}
+
+void Schematic::arcArrow(QPointF from, QPointF to, qreal height, Qt::Edge side, const QColor& color,
+                         bool doubleHeaded) const
+{
+    const QLineF chord(px(from), px(to));
+    const qreal c = chord.length();
+    const qreal h = height * m_unit;
+    if (c == 0 || h <= 0) { // no bow: a straight arrow
+        if (doubleHeaded) {
+            arrow((from + to) / 2, from, color);
+            arrow((from + to) / 2, to, color);
+        } else {
+            arrow(from, to, color);
+        }
+        return;
+    }
+    const QPointF along = (chord.p2() - chord.p1()) / c;
+    const QPointF out = outwards(chord, side);
+    // the circle through both ends and the point `h` out from the middle of the chord
+    const qreal radius = (c * c / 4 + h * h) / (2 * h);
+    const QPointF centre = chord.center() - (radius - h) * out;
+    const qreal half = std::atan2(c / 2, radius - h); // angle from the middle to an end
+    const auto at = [&](qreal a) {
+        return centre + radius * (std::sin(a) * along + std::cos(a) * out);
+    };
+
+    const qreal length = 2 * half * radius;
+    const qreal head = qMin(kHead * m_unit, length / (doubleHeaded ? 4 : 2));
+    // the shaft ends inside the heads, so its flat end does not show beside the tip
+    const qreal into = 0.8 * head / radius;
+    const qreal start = doubleHeaded ? -half + into : -half;
+    const qreal end = half - into;
+    constexpr int kSteps = 64;
+    QPolygonF shaft;
+    for (int i = 0; i <= kSteps; ++i)
+        shaft << at(start + (end - start) * i / kSteps);
+
+    m_painter.save();
+    QPen pen(color, kArrowPen * m_unit);
+    pen.setCapStyle(Qt::FlatCap);
+    m_painter.setPen(pen);
+    m_painter.drawPolyline(shaft);
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(color);
+    const qreal back = head / radius;
+    m_painter.drawPolygon(arrowHead(at(half), at(half - back), head));
+    if (doubleHeaded)
+        m_painter.drawPolygon(arrowHead(at(-half), at(-half + back), head));
     m_painter.restore();
 }
 
 void Schematic::label(QPointF at, const QString& text, const QString& subscript,
-                      Qt::Alignment align, qreal size) const
+                      Qt::Alignment align, qreal size, const QColor& color) const
 {
     m_painter.save();
+    if (color.isValid())
+        m_painter.setPen(color);
     QFont font = m_painter.font();
     font.setPixelSize(qMax(1, qRound(size * m_unit)));
     QFont small = font;
@@ -223,13 +296,7 @@ void Schematic::brace(QPointF from, QPointF to, Qt::Edge side) const
     if (span.length() == 0)
         return;
     const QPointF along = (span.p2() - span.p1()) / span.length();
-    QPointF out(-along.y(), along.x());
-    const QPointF towards = side == Qt::LeftEdge    ? QPointF(-1, 0)
-                            : side == Qt::RightEdge ? QPointF(1, 0)
-                            : side == Qt::TopEdge   ? QPointF(0, -1)
-                                                    : QPointF(0, 1);
-    if (QPointF::dotProduct(out, towards) < 0)
-        out = -out;
+    const QPointF out = outwards(span, side);
 
     const qreal half = span.length() / 2;
     const qreal depth = kBrace * m_unit;

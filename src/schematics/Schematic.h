@@ -19,6 +19,8 @@ public:
     Schematic(QPainter& painter, qreal unit, const QPalette& palette);
 
     qreal unit() const { return m_unit; }
+    // The colour of lines and plain text, for arrows and labels that name no quantity.
+    QColor textColor() const { return m_palette.color(QPalette::WindowText); }
 
     void wire(std::initializer_list<QPointF> points) const;
     // A line that marks a level rather than a connection: coloured, solid or dashed.
@@ -34,9 +36,16 @@ public:
     void source(QPointF from, QPointF to) const;
     void ground(QPointF at) const;
     void arrow(QPointF from, QPointF to, const QColor& color) const;
-    // A text with an optional subscript ("U" "in"), `size` its height in units.
+    // A circular arc from→to, its middle `height` units out towards `side`, with a head at
+    // `to`, and at `from` too when double-headed: the voltage across parts, or an impedance.
+    // Without a bow it is straight.
+    void arcArrow(QPointF from, QPointF to, qreal height, Qt::Edge side, const QColor& color,
+                  bool doubleHeaded = false) const;
+    // A text with an optional subscript ("U" "in"), `size` its height in units; without a
+    // colour it takes the text colour.
     void label(QPointF at, const QString& text, const QString& subscript = {},
-               Qt::Alignment align = Qt::AlignCenter, qreal size = 1.3) const;
+               Qt::Alignment align = Qt::AlignCenter, qreal size = 1.3,
+               const QColor& color = {}) const;
     void block(const QRectF& rect, const QString& title = {}) const; // a box such as a two-port
     void dashedFrame(const QRectF& rect) const;
     // A curly brace spanning from→to, its point one unit out towards `side`, which groups
