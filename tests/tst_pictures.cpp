@@ -146,6 +146,39 @@ private slots:
         QCOMPARE(p.hints.front().area, QRectF(QPointF(0, 0), p.size));
     }
 
+    // The RC networks mark their input and output voltages; where the page has a tooltip
+    // for the whole circuit, it covers the whole picture.
+    void transformPicturesCarryTheirMarks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("hasBlue");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("low pass") << "RC_I_RCGlied" << true << QString();
+        QTest::newRow("Wien") << "RC_I_Wien" << true << "Schaltbild";
+        QTest::newRow("twin T") << "RC_I_DoppelT" << true << QString();
+        QTest::newRow("parallel") << "PS_I_Parallel" << false
+                                  << "Schaltbild der Parallelschaltung";
+        QTest::newRow("arrow") << "PS_I_Pfeil" << false << QString();
+        QTest::newRow("series") << "PS_I_Serie" << false << "Schaltbild der Serienschaltung";
+    }
+    void transformPicturesCarryTheirMarks()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, hasBlue);
+        QFETCH(QString, hint);
+        const Picture& p = picture(name);
+        const QImage image = render(p.size, 10, p.draw);
+        QCOMPARE(hasColour(image, blue), hasBlue);
+        QVERIFY(!hasColour(image, red) && !hasColour(image, green));
+        if (hint.isEmpty()) {
+            QVERIFY(p.hints.empty());
+        } else {
+            QCOMPARE(p.hints.size(), std::size_t(1));
+            QCOMPARE(p.hints.front().area, QRectF(QPointF(0, 0), p.size));
+            QCOMPARE(p.hints.front().text, hint);
+        }
+    }
+
     // The page swaps the three views of a network in place: the circuit and its part names
     // stay where they are, only the markings change.
     void networkViewsLineUp_data()
@@ -186,6 +219,7 @@ private slots:
         QTest::newRow("capacitor") << 3;
         QTest::newRow("arrow") << 4;
         QTest::newRow("source") << 5;
+        QTest::newRow("wide arrow") << 6;
     }
     void partsStayBetweenTheirEnds()
     {
@@ -199,6 +233,7 @@ private slots:
             case 3: s.capacitor(from, to); break;
             case 4: s.arrow(from, to, Qt::red); break;
             case 5: s.source(from, to); break;
+            case 6: s.wideArrow(from, to, 2, Qt::red, true); break;
             }
         };
         const QRect box = ink(render({10, 6}, 10, draw));
@@ -215,6 +250,7 @@ private slots:
             case 3: s.capacitor({5, 0.5}, {5, 5.5}); break;
             case 4: s.arrow({5, 0.5}, {5, 5.5}, Qt::red); break;
             case 5: s.source({5, 0.5}, {5, 5.5}); break;
+            case 6: s.wideArrow({5, 0.5}, {5, 5.5}, 2, Qt::red, true); break;
             }
         };
         const QRect up = ink(render({10, 6}, 10, turned));
@@ -317,6 +353,32 @@ private slots:
         QVERIFY2(inkIn(single, start) + 10 < inkIn(single, end), qPrintable(got));
         QVERIFY2(qAbs(inkIn(both, start) - inkIn(single, end)) <= 4, qPrintable(got));
         QVERIFY2(qAbs(inkIn(both, end) - inkIn(single, end)) <= 4, qPrintable(got));
+    }
+
+    // A wide arrow is its full width across the backs of its heads, half that along its
+    // shaft, and comes to a point at each end that has a head.
+    void wideArrowHasItsHeads()
+    {
+        const auto draw = [](bool doubleHeaded) {
+            return render({10, 6}, 10, [&](const Schematic& s) {
+                s.wideArrow({1, 3}, {9, 3}, 2, Qt::red, doubleHeaded);
+            });
+        };
+        const auto across = [](const QImage& image, int x) {
+            return ink(image.copy(x, 0, 1, image.height())).height();
+        };
+        const QImage single = draw(false);
+        const QImage both = draw(true);
+        const QString got = QString("start %1/%2, end %3/%4, heads %5/%6, shaft %7")
+                                .arg(across(single, 11)).arg(across(both, 11))
+                                .arg(across(single, 88)).arg(across(both, 88))
+                                .arg(across(single, 77)).arg(across(both, 23))
+                                .arg(across(both, 50));
+        QVERIFY2(qAbs(across(single, 11) - 10) <= 2, qPrintable(got)); // a flat end
+        QVERIFY2(across(both, 11) <= 5, qPrintable(got));
+        QVERIFY2(across(single, 88) <= 5 && across(both, 88) <= 5, qPrintable(got));
+        QVERIFY2(across(single, 77) >= 17 && across(both, 23) >= 17, qPrintable(got));
+        QVERIFY2(qAbs(across(both, 50) - 10) <= 2, qPrintable(got));
     }
 
     void smallPartsDrawAtTheirPoint()

@@ -5,7 +5,9 @@
 #include "pages/dBm.h"
 #include "pages/dBrel.h"
 #include "pages/dBuV.h"
+#include "pages/gleichwSchalt.h"
 #include "pages/LCSchwingkreis.h"
+#include "pages/RCGlieder.h"
 #include "pages/RLC.h"
 #include "pages/XLXC.h"
 #include "platform/Folders.h"
@@ -99,6 +101,10 @@ TForm1::TForm1()
             page = new LCSchwingkreis;
         else if (component == QLatin1String("RLC"))
             page = new RLC;
+        else if (component == QLatin1String("RCGlieder"))
+            page = new RCGlieder;
+        else if (component == QLatin1String("gleichwSchalt"))
+            page = new gleichwSchalt;
         else
             page = new Page(component, 70 + 10 * i);
         PageControl1->addTab(page, QString::fromUtf8(entry.caption));

@@ -8,7 +8,8 @@ const std::vector<Picture>& pictureCatalogue()
 {
     static const std::vector<Picture> catalogue = [] {
         std::vector<Picture> all;
-        for (auto&& group : {levelPictures(), componentPictures(), networkPictures()})
+        for (auto&& group :
+             {levelPictures(), componentPictures(), networkPictures(), transformPictures()})
             all.insert(all.end(), group.begin(), group.end());
         return all;
     }();

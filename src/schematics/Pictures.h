@@ -32,5 +32,6 @@ const Picture& picture(const QString& name);
 std::vector<Picture> levelPictures();
 std::vector<Picture> componentPictures();
 std::vector<Picture> networkPictures();
+std::vector<Picture> transformPictures();
 
 } // namespace ampero

@@ -232,6 +232,36 @@ void Schematic::arcArrow(QPointF from, QPointF to, qreal height, Qt::Edge side, 
     m_painter.restore();
 }
 
+void Schematic::wideArrow(QPointF from, QPointF to, qreal width, const QColor& color,
+                          bool doubleHeaded) const
+{
+    const QLineF axis(px(from), px(to));
+    const qreal length = axis.length();
+    if (length == 0 || width <= 0)
+        return;
+    const qreal half = width * m_unit / 2;
+    const qreal shaft = half / 2;
+    const qreal head = qMin(1.4 * half, length / (doubleHeaded ? 2 : 1));
+    const qreal back = doubleHeaded ? head : 0; // where the shaft starts
+    // outlined along the upper side from the start, back along the lower side
+    QPolygonF shape;
+    if (doubleHeaded)
+        shape << QPointF(0, 0) << QPointF(head, -half);
+    shape << QPointF(back, -shaft) << QPointF(length - head, -shaft)
+          << QPointF(length - head, -half) << QPointF(length, 0) << QPointF(length - head, half)
+          << QPointF(length - head, shaft) << QPointF(back, shaft);
+    if (doubleHeaded)
+        shape << QPointF(head, half);
+
+    m_painter.save();
+    m_painter.translate(axis.p1());
+    m_painter.rotate(-axis.angle());
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(color);
+    m_painter.drawPolygon(shape);
+    m_painter.restore();
+}
+
 void Schematic::label(QPointF at, const QString& text, const QString& subscript,
                       Qt::Alignment align, qreal size, const QColor& color) const
 {

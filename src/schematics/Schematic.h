@@ -41,6 +41,10 @@ public:
     // Without a bow it is straight.
     void arcArrow(QPointF from, QPointF to, qreal height, Qt::Edge side, const QColor& color,
                   bool doubleHeaded = false) const;
+    // A broad filled arrow from→to, `width` units across its heads, with a head at `to`, and at
+    // `from` too when double-headed: it leads from one picture to another, not along a wire.
+    void wideArrow(QPointF from, QPointF to, qreal width, const QColor& color,
+                   bool doubleHeaded = false) const;
     // A text with an optional subscript ("U" "in"), `size` its height in units; without a
     // colour it takes the text colour.
     void label(QPointF at, const QString& text, const QString& subscript = {},
