@@ -401,6 +401,51 @@ private slots:
         QCOMPARE(text("db_P_E_Pin"), withPunktKomma("20,000 W")); // later fields keep their form
     }
 
+    // A notation change right after a first start goes through every page, past the blank R2
+    // and C2 of the RC networks page.
+    void notationChangeRightAfterAFirstStart()
+    {
+        QCOMPARE(restart().size(), 0); // no settings file: the factory state
+        QCOMPARE(click(Form3->RG_Ansicht, 2).size(), 0);
+        EXPECT_TEXTS({"RC_E_R2=      ", "RC_E_C2=      ", "RC_E_F=100,000E00 Hz",
+                      "PS_E_F=3,600E06 Hz", "dB_U_E_Uin=20,000E00 V"});
+    }
+
+    void anUnparsableValueInTheTwinTNetworkStillStopsTheReformatting()
+    {
+        QCOMPARE(restart().size(), 0);
+        auto* rc = driver::find<RadioGroup>("RC_RG_Schaltung");
+        rc->setItemIndex(2);
+        driver::field("RC_E_R2")->setText("x");
+        const auto boxes = click(Form3->RG_Ansicht, 1);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, QString("'' ist kein gültiger Gleitkommawert."));
+        EXPECT_TEXTS({"PS_E_F=3,600 MHz"}); // the pages after it keep their form
+        rc->setItemIndex(0);
+    }
+
+    // The three ways a field text fails to parse where a calculation reads it.
+    void reportTextsOfUnparsableFields_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("no number") << "abc" << "'' ist kein gültiger Gleitkommawert.";
+        QTest::newRow("exponent without digits") << "1E+" << "'+' ist kein gültiger Integerwert.";
+        QTest::newRow("too large") << "1E999" << "Gleitkommaüberlauf.";
+    }
+    void reportTextsOfUnparsableFields()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, report);
+        Form1->PageControl1->setCurrentIndex(0);
+        driver::find<QTabWidget>("PageControl2")->setCurrentIndex(0);
+        driver::type("db_P_a_lin", typed);
+        const auto boxes = driver::boxesDuring([] { driver::leave("db_P_a_lin"); });
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].title, QString("Ampero V3.60"));
+        QCOMPARE(boxes[0].text, report);
+    }
+
     void voltageCurrentWindowPosition_data()
     {
         QTest::addColumn<int>("item");
