@@ -33,14 +33,6 @@ XLXC* xlxc() { return qobject_cast<XLXC*>(Form1->PageControl1->widget(kXlxc)); }
 LCSchwingkreis* lc() { return qobject_cast<LCSchwingkreis*>(Form1->PageControl1->widget(kLc)); }
 RadioGroup* group(const char* name) { return driver::find<RadioGroup>(name); }
 
-QStringList allTexts(int index)
-{
-    QStringList texts;
-    for (QLineEdit* f : Form1->PageControl1->widget(index)->findChildren<QLineEdit*>())
-        texts << f->objectName() + "=" + f->text();
-    texts.sort();
-    return texts;
-}
 
 QString report(const QList<driver::Box>& boxes)
 {
@@ -184,12 +176,12 @@ private slots:
         QFETCH(QString, message);
         Form1->PageControl1->setCurrentIndex(kXlxc);
         driver::focus(field);
-        const QStringList before = allTexts(kXlxc);
+        const QStringList before = driver::pageTexts(kXlxc);
         const auto boxes = boxesDuring([&] { enter(field, typed); });
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0].title, QString("Fehler"));
         QCOMPARE(boxes[0].text, message);
-        QCOMPARE(allTexts(kXlxc), before);
+        QCOMPARE(driver::pageTexts(kXlxc), before);
     }
 
     void enterInAnEmptyValueFieldDoesNothing()
@@ -320,9 +312,9 @@ private slots:
         QFETCH(QString, side);
         Form1->PageControl1->setCurrentIndex(kLc);
         const QString q = "LC_E_" + side + "_Q";
-        const QStringList before = allTexts(kLc);
+        const QStringList before = driver::pageTexts(kLc);
         QCOMPARE(report(boxesDuring([&] { enter(q, "0"); })), QString("Gleitkommadivision durch Null."));
-        QStringList after = allTexts(kLc);
+        QStringList after = driver::pageTexts(kLc);
         qsizetype qRow = 0;
         while (qRow < after.size() && !after[qRow].startsWith(q + "="))
             ++qRow;
@@ -368,7 +360,7 @@ private slots:
         QTest::mouseClick(driver::field("LC_E_P_R"), Qt::LeftButton);
 
         const auto state = [] {
-            QStringList s = allTexts(kXlxc) + allTexts(kLc);
+            QStringList s = driver::pageTexts(kXlxc) + driver::pageTexts(kLc);
             for (const char* name : {"XLXC_RG_XL", "XLXC_RG_XC", "LC_RG_P_Auswahl", "LC_RG_R_Auswahl",
                                      "LC_RG_P_Schaltung", "LC_RG_R_Schaltung"})
                 s << QString("%1=%2").arg(name).arg(group(name)->itemIndex());

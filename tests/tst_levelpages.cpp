@@ -30,14 +30,6 @@ Page* page(int index)
 
 void show(int index) { Form1->PageControl1->setCurrentIndex(index); }
 
-QStringList allTexts(int index)
-{
-    QStringList texts;
-    for (QLineEdit* f : page(index)->findChildren<QLineEdit*>())
-        texts << f->objectName() + "=" + f->text();
-    texts.sort();
-    return texts;
-}
 
 } // namespace
 
@@ -179,12 +171,12 @@ private slots:
         QFETCH(QString, message);
         show(page);
         driver::focus(field);
-        const QStringList before = allTexts(page);
+        const QStringList before = driver::pageTexts(page);
         const auto boxes = boxesDuring([&] { driver::enter(field, typed); });
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0].title, QString("Fehler"));
         QCOMPARE(boxes[0].text, message);
-        QCOMPARE(allTexts(page), before);
+        QCOMPARE(driver::pageTexts(page), before);
     }
 
     void enterInAnEmptyDbmLevelDoesNothing()
@@ -231,9 +223,9 @@ private slots:
         setNachkomma(3);
         show(page);
         ::page(page)->loadFactoryDefaults();
-        const QStringList defaults = allTexts(page);
+        const QStringList defaults = driver::pageTexts(page);
         driver::enterEach({entry});
-        QStringList after = allTexts(page);
+        QStringList after = driver::pageTexts(page);
         for (int i = 0; i < after.size(); ++i)
             for (const QString& name : unchanged)
                 if (after[i].startsWith(name + "="))
@@ -255,12 +247,12 @@ private slots:
         QFETCH(QStringList, entries);
         show(page);
         driver::enterEach(entries);
-        const QStringList shown = allTexts(page);
+        const QStringList shown = driver::pageTexts(page);
         IniDocument ini;
         ::page(page)->storeSettings(ini);
         ::page(page)->loadFactoryDefaults();
         ::page(page)->loadSettings(StoredSettings(IniDocument::fromBytes(ini.toBytes()), punktKomma()));
-        QCOMPARE(allTexts(page), shown);
+        QCOMPARE(driver::pageTexts(page), shown);
     }
 
     void dbrelStoresTheNotation()

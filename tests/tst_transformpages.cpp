@@ -27,14 +27,6 @@ const QString W = QStringLiteral("\u03A9");
 RCGlieder* rc() { return qobject_cast<RCGlieder*>(Form1->PageControl1->widget(kRc)); }
 gleichwSchalt* ps() { return qobject_cast<gleichwSchalt*>(Form1->PageControl1->widget(kPs)); }
 
-QStringList texts(int index)
-{
-    QStringList t;
-    for (QLineEdit* f : Form1->PageControl1->widget(index)->findChildren<QLineEdit*>())
-        t << f->objectName() + "=" + f->text();
-    t.sort();
-    return t;
-}
 
 bool enabled(const char* name) { return driver::field(name)->isEnabled(); }
 
@@ -194,9 +186,9 @@ private slots:
     void theFrequencyAloneChangesNothingElse()
     {
         Form1->PageControl1->setCurrentIndex(kPs);
-        const QStringList before = texts(kPs);
+        const QStringList before = driver::pageTexts(kPs);
         driver::enter("PS_E_F", "7M");
-        QStringList after = texts(kPs);
+        QStringList after = driver::pageTexts(kPs);
         QStringList withoutF = before;
         for (QStringList* l : {&after, &withoutF})
             l->removeIf([](const QString& t) { return t.startsWith("PS_E_F="); });
@@ -214,7 +206,7 @@ private slots:
         driver::enterEach({"RC_E_C1=22n", "RC_E_F=2k"});
         Form1->PageControl1->setCurrentIndex(kPs);
         driver::enterEach({"PS_E_F=14M", "PS_E_Cs=100p"});
-        const QStringList shown = texts(kRc) + texts(kPs);
+        const QStringList shown = driver::pageTexts(kRc) + driver::pageTexts(kPs);
         IniDocument ini;
         rc()->storeSettings(ini);
         ps()->storeSettings(ini);
@@ -223,7 +215,7 @@ private slots:
         const auto stored = IniDocument::fromBytes(ini.toBytes());
         rc()->loadSettings(StoredSettings(stored, punktKomma()));
         ps()->loadSettings(StoredSettings(stored, punktKomma()));
-        QCOMPARE(texts(kRc) + texts(kPs), shown);
+        QCOMPARE(driver::pageTexts(kRc) + driver::pageTexts(kPs), shown);
         QCOMPARE(rc()->RC_RG_Schaltung->itemIndex(), 2);
         QCOMPARE(rc()->RC_RG_Auswahl->itemIndex(), 1);
         QVERIFY(!enabled("RC_E_R1") && enabled("RC_E_C2"));

@@ -3,6 +3,7 @@
 #include "app/Ampero361.h"
 #include "app/Main361.h"
 #include "platform/Folders.h"
+#include "widgets/PageControl.h"
 #include "values/DisplayOptions.h"
 #include "widgets/EditField.h"
 
@@ -101,6 +102,17 @@ void enter(const QString& fieldName, const QString& text)
     type(fieldName, text);
     pressEnter(fieldName);
 }
+
+QStringList fieldTexts(const QWidget* root)
+{
+    QStringList texts;
+    for (const QLineEdit* f : root->findChildren<QLineEdit*>())
+        texts << f->objectName() + "=" + f->text();
+    texts.sort();
+    return texts;
+}
+
+QStringList pageTexts(int tabIndex) { return fieldTexts(ampero::Form1->PageControl1->widget(tabIndex)); }
 
 void enterEach(const QStringList& entries)
 {

@@ -38,6 +38,11 @@ void type(const QString& fieldName, const QString& text);
 void pressEnter(const QString& fieldName);
 // type() and pressEnter() together.
 void enter(const QString& fieldName, const QString& text);
+// Every edit field under `root` as "name=text", sorted: a snapshot of a page's state.
+QStringList fieldTexts(const QWidget* root);
+// The same for the page with this tab index of the main window.
+QStringList pageTexts(int tabIndex);
+
 // Enters "field=text" entries one after another, each with Enter.
 void enterEach(const QStringList& entries);
 // The "field=text" expectations that do not hold, each as "field: 'shown' != 'expected'";
