@@ -139,7 +139,7 @@ private slots:
         QFETCH(QString, report);
         QFETCH(QStringList, expected);
         Form1->PageControl1->setCurrentIndex(kXlxc);
-        QCOMPARE(::report(boxesDuring([&] { driver::enterEach({withPunktKomma(entry)}); })), report);
+        QCOMPARE(::report(boxesDuring([&] { driver::enterEach({entry}); })), report);
         EXPECT_TEXTS(expected);
     }
 
@@ -263,10 +263,7 @@ private slots:
         const auto boxes = boxesDuring([&] {
             for (const QString& c : clicks)
                 group(qPrintable(c.section('=', 0, 0)))->setItemIndex(c.section('=', 1).toInt());
-            QStringList typed;
-            for (const QString& e : entries)
-                typed << withPunktKomma(e);
-            driver::enterEach(typed);
+            driver::enterEach(entries);
         });
         QCOMPARE(boxes.size(), 0);
         EXPECT_TEXTS(expected);
@@ -351,7 +348,7 @@ private slots:
     {
         Form1->PageControl1->setCurrentIndex(kXlxc);
         xlxc()->XLXC_RG_XC->setItemIndex(1);
-        driver::enterEach({"XL_E_F=7M", "XC_E_X=47", withPunktKomma("XL_E_Q=22,4")});
+        driver::enterEach({"XL_E_F=7M", "XC_E_X=47", "XL_E_Q=22,4"});
         QTest::mouseClick(driver::field("XL_E_R"), Qt::LeftButton);
         Form1->PageControl1->setCurrentIndex(kLc);
         group("LC_RG_P_Auswahl")->setItemIndex(2);

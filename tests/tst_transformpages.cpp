@@ -85,10 +85,7 @@ private slots:
         Form1->PageControl1->setCurrentIndex(kRc);
         rc()->RC_RG_Schaltung->setItemIndex(network);
         rc()->RC_RG_Auswahl->setItemIndex(selection);
-        QStringList typed;
-        for (const QString& e : entries)
-            typed << withPunktKomma(e);
-        QCOMPARE(driver::boxesDuring([&] { driver::enterEach(typed); }).size(), 0);
+        QCOMPARE(driver::boxesDuring([&] { driver::enterEach(entries); }).size(), 0);
         EXPECT_TEXTS(expected);
     }
 
@@ -176,10 +173,7 @@ private slots:
         QFETCH(QStringList, entries);
         QFETCH(QStringList, expected);
         Form1->PageControl1->setCurrentIndex(kPs);
-        QStringList typed;
-        for (const QString& e : entries)
-            typed << withPunktKomma(e);
-        QCOMPARE(driver::boxesDuring([&] { driver::enterEach(typed); }).size(), 0);
+        QCOMPARE(driver::boxesDuring([&] { driver::enterEach(entries); }).size(), 0);
         EXPECT_TEXTS(expected);
     }
 

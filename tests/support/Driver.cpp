@@ -117,7 +117,7 @@ QStringList pageTexts(int tabIndex) { return fieldTexts(ampero::Form1->PageContr
 void enterEach(const QStringList& entries)
 {
     for (const QString& e : entries)
-        enter(e.section('=', 0, 0), e.section('=', 1));
+        enter(e.section('=', 0, 0), ampero::withPunktKomma(e.section('=', 1)));
 }
 
 QStringList mismatches(const QStringList& expected)

@@ -43,7 +43,8 @@ QStringList fieldTexts(const QWidget* root);
 // The same for the page with this tab index of the main window.
 QStringList pageTexts(int tabIndex);
 
-// Enters "field=text" entries one after another, each with Enter.
+// Enters "field=text" entries one after another, each with Enter; a "," in a text stands for
+// the separator in use.
 void enterEach(const QStringList& entries);
 // The "field=text" expectations that do not hold, each as "field: 'shown' != 'expected'";
 // a "," in an expected text stands for the separator in use.
