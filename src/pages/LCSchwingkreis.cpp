@@ -27,7 +27,6 @@ constexpr long double kPiSquared = 9.869604401089358L;
 constexpr long double kOneOverTwoPi = 0.15915494309189535L;
 
 constexpr int kFieldHeight = 22;
-const QColor kGrey(160, 160, 164); // "clMedGray"
 const QString kHertz = QStringLiteral("Hz");
 const QString kSection = QStringLiteral("LC-Schwingkreis");
 
@@ -154,8 +153,7 @@ LCSchwingkreis::Side LCSchwingkreis::buildSide(QWidget* parent, const QRect& geo
         showCircuit(copy);
         calculate(copy, 7);
     });
-    connect(s.Q, &EditField::clicked, this, [copy] { markQ(copy, true); });
-    connect(s.R, &EditField::clicked, this, [copy] { markQ(copy, false); });
+    markInFrontOnClick(s.Q, s.R);
 
     const auto range = [](const char* min, const char* max) {
         return FieldRule{.min = QLatin1String(min), .max = QLatin1String(max)};
@@ -322,12 +320,6 @@ void LCSchwingkreis::showCircuit(const Side& s)
     s.TL->setVisible(withSourceAndLoad);
 }
 
-void LCSchwingkreis::markQ(const Side& s, bool qInFront)
-{
-    s.Q->setFontColour(qInFront ? QColor() : kGrey);
-    s.R->setFontColour(qInFront ? kGrey : QColor());
-}
-
 void LCSchwingkreis::loadSettings(const StoredSettings& stored)
 {
     const auto text = [&](const char* key, const char* def) {
@@ -405,7 +397,7 @@ void LCSchwingkreis::loadFactoryDefaults()
     write(m_p.Rs, "1,000 k" + kOhm);
     write(m_p.RL, "1,000 k" + kOhm);
     m_p.Q->setFontColour(QColor());
-    m_p.R->setFontColour(kGrey);
+    m_p.R->setFontColour(kMedGray);
     m_p.Auswahl->setItemIndex(1);
     m_p.Schaltung->setItemIndex(0);
     write(m_r.F, QStringLiteral("10,000 MHz"));
@@ -419,7 +411,7 @@ void LCSchwingkreis::loadFactoryDefaults()
     write(m_r.Zo, "159,155 m" + kOhm);
     write(m_r.QB, QStringLiteral("100,000"));
     m_r.Q->setFontColour(QColor());
-    m_r.R->setFontColour(kGrey);
+    m_r.R->setFontColour(kMedGray);
     m_r.Auswahl->setItemIndex(1);
     m_r.Schaltung->setItemIndex(0);
 }

@@ -59,7 +59,6 @@ private:
     void calculate(const Side& s, int Index);
     static void selectComputed(const Side& s);
     void showCircuit(const Side& s);
-    static void markQ(const Side& s, bool qInFront);
     static void loadSide(const StoredSettings& stored, const Side& s);
     static void storeSide(IniDocument& ini, const Side& s);
 

@@ -23,7 +23,6 @@ namespace {
 constexpr long double kTwoPi = 6.283185307179586477L;
 constexpr int kFieldWidth = 118;
 constexpr int kFieldHeight = 22;
-const QColor kGrey(160, 160, 164); // "clMedGray"
 const QString kHertz = QStringLiteral("Hz");
 
 long double square(long double x) { return x * x; }
@@ -159,8 +158,7 @@ XLXC::Half XLXC::buildHalf(QWidget* parent, int top, const HalfTexts& t)
     const Half copy = h;
     h.group->setClickHandler([copy] { selectComputed(copy); });
 
-    connect(h.Q, &EditField::clicked, this, [copy] { markQ(copy, true); });
-    connect(h.R, &EditField::clicked, this, [copy] { markQ(copy, false); });
+    markInFrontOnClick(h.Q, h.R);
     return h;
 }
 
@@ -169,12 +167,6 @@ void XLXC::selectComputed(const Half& h)
     EditField* fields[] = {h.F, h.LC, h.X};
     for (int i = 0; i < 3; ++i)
         fields[i]->setEnabled(i != h.group->itemIndex());
-}
-
-void XLXC::markQ(const Half& h, bool qInFront)
-{
-    h.Q->setFontColour(qInFront ? QColor() : kGrey);
-    h.R->setFontColour(qInFront ? kGrey : QColor());
 }
 
 // The inductor: X = 2πFL, Q = X / R, Z = √(X² + R²).
@@ -366,7 +358,7 @@ void XLXC::loadFactoryDefaults()
     writeText(m_xl.R, withPunktKomma("6,283 " + kOhm));
     writeText(m_xl.Z, withPunktKomma("63,145 " + kOhm));
     writeText(m_xl.Q, QStringLiteral("10"));
-    m_xl.R->setFontColour(kGrey);
+    m_xl.R->setFontColour(kMedGray);
     XLXC_RG_XL->setItemIndex(2);
     writeText(m_xc.F, withPunktKomma(QStringLiteral("1,000 MHz")));
     writeText(m_xc.LC, withPunktKomma(QStringLiteral("1,000 nF")));
@@ -374,7 +366,7 @@ void XLXC::loadFactoryDefaults()
     writeText(m_xc.R, withPunktKomma("79,577 k" + kOhm));
     writeText(m_xc.Z, withPunktKomma("159,155 " + kOhm));
     writeText(m_xc.Q, QStringLiteral("500"));
-    m_xc.R->setFontColour(kGrey);
+    m_xc.R->setFontColour(kMedGray);
     XLXC_RG_XC->setItemIndex(2);
 }
 

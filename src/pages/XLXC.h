@@ -51,7 +51,6 @@ private:
     struct HalfTexts;
     Half buildHalf(QWidget* parent, int top, const HalfTexts& texts);
     static void selectComputed(const Half& h); // the selected quantity's field takes no input
-    static void markQ(const Half& h, bool qInFront);
 
     Half m_xl{};
     Half m_xc{};

@@ -83,3 +83,17 @@ void EditField::mousePressEvent(QMouseEvent* event)
 }
 
 } // namespace ampero
+
+namespace ampero {
+
+void markInFrontOnClick(EditField* first, EditField* second)
+{
+    const auto mark = [](EditField* front, EditField* back) {
+        front->setFontColour(QColor());
+        back->setFontColour(kMedGray);
+    };
+    QObject::connect(first, &EditField::clicked, first, [=] { mark(first, second); });
+    QObject::connect(second, &EditField::clicked, second, [=] { mark(second, first); });
+}
+
+} // namespace ampero

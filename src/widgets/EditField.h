@@ -48,4 +48,11 @@ private:
     bool m_mapsDecimalKey = false;
 };
 
+// The grey ("clMedGray") of a field that is not the one the user works from.
+inline const QColor kMedGray(160, 160, 164);
+
+// Two fields that describe one quantity in two ways (Q and R of a component): a click into
+// either puts it in front in the normal colour and greys the other.
+void markInFrontOnClick(EditField* first, EditField* second);
+
 } // namespace ampero
