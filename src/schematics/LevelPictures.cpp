@@ -32,8 +32,8 @@ void drawPowerRatio(const Schematic& s)
     using namespace twoport;
     drawTwoPort(s);
     const qreal y = kUpper - 1.1;
-    s.arrow({kIn + 0.6, y}, {kLeft - 0.4, y}, Schematic::powerColor());
-    s.arrow({kRight + 0.4, y}, {kOut - 0.6, y}, Schematic::powerColor());
+    s.arrow({kIn + 0.6, y}, {kLeft - 0.4, y}, s.powerColor());
+    s.arrow({kRight + 0.4, y}, {kOut - 0.6, y}, s.powerColor());
     s.label({(kIn + kLeft) / 2, y - 1.4}, QStringLiteral("P"), QStringLiteral("in"));
     s.label({(kRight + kOut) / 2, y - 1.4}, QStringLiteral("P"), QStringLiteral("out"));
 }
@@ -43,8 +43,8 @@ void drawVoltageRatio(const Schematic& s)
     using namespace twoport;
     drawTwoPort(s);
     const qreal y = (kUpper + kLower) / 2;
-    s.arrow({kIn, kUpper + 1.2}, {kIn, kLower - 1.2}, Schematic::voltageColor());
-    s.arrow({kOut, kUpper + 1.2}, {kOut, kLower - 1.2}, Schematic::voltageColor());
+    s.arrow({kIn, kUpper + 1.2}, {kIn, kLower - 1.2}, s.voltageColor());
+    s.arrow({kOut, kUpper + 1.2}, {kOut, kLower - 1.2}, s.voltageColor());
     s.label({kIn + 0.8, y}, QStringLiteral("U"), QStringLiteral("in"),
             Qt::AlignLeft | Qt::AlignVCenter);
     s.label({kOut - 0.8, y}, QStringLiteral("U"), QStringLiteral("out"),
@@ -63,11 +63,11 @@ void drawLevelPair(const Schematic& s, bool comparisonAbove)
     using namespace levels;
     const qreal reference = comparisonAbove ? kLow : kHigh;
     const qreal comparison = comparisonAbove ? kHigh : kLow;
-    s.line({kLeft, comparison}, {kRight, comparison}, Schematic::currentColor(), Qt::DashLine);
-    s.line({kLeft, reference}, {kRight, reference}, Schematic::voltageColor());
+    s.line({kLeft, comparison}, {kRight, comparison}, s.currentColor(), Qt::DashLine);
+    s.line({kLeft, reference}, {kRight, reference}, s.voltageColor());
     s.label({kRight, comparison - 0.5}, QStringLiteral("Vergleichswert"), {}, Qt::AlignRight, 1.2);
     s.label({kRight, reference - 0.5}, QStringLiteral("Refenzwert 0dB"), {}, Qt::AlignRight, 1.2);
-    s.arrow({kArrow, reference}, {kArrow, comparison}, QColor(Qt::black));
+    s.arrow({kArrow, reference}, {kArrow, comparison}, s.textColor());
     s.label({kArrow + 0.8, (kHigh + kLow) / 2},
             comparisonAbove ? QStringLiteral("+ x dB") : QStringLiteral("− x dB"), {},
             Qt::AlignLeft | Qt::AlignVCenter, 1.3);
@@ -98,14 +98,14 @@ void drawImpedance(const Schematic& s, bool powerFromLeft)
     s.label({x, 8.5}, QStringLiteral("Z"), {}, Qt::AlignCenter, 1.8);
     // the voltage across the impedance, on the other side of the box
     const qreal ux = powerFromLeft ? kBoxRight + 3 : kBox - 3;
-    s.arrow({ux, 5.5}, {ux, 11.5}, Schematic::voltageColor());
+    s.arrow({ux, 5.5}, {ux, 11.5}, s.voltageColor());
     s.label({powerFromLeft ? ux + 0.7 : ux - 0.7, 8.5}, QStringLiteral("U"), {},
             (powerFromLeft ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, 1.6);
 }
 
 void drawPowerArrow(const Schematic& s)
 {
-    s.arrow({0.5, 2}, {9.5, 2}, Schematic::powerColor());
+    s.arrow({0.5, 2}, {9.5, 2}, s.powerColor());
     s.label({5, 0.8}, QStringLiteral("P"), {}, Qt::AlignCenter, 1.6);
 }
 

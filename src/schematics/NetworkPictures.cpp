@@ -103,12 +103,12 @@ void drawSeries(const Schematic& s, Parts which, View view)
         name(s, {x, kName}, part.index);
         if (view == View::VoltageCurrent) {
             s.arcArrow({x - kReach, kUnder}, {x + kReach, kUnder}, kUnderHeight, Qt::BottomEdge,
-                       Schematic::voltageColor());
+                       s.voltageColor());
             name(s, {x, kSingle}, QStringLiteral("U"), part.index, Qt::AlignCenter,
-                 Schematic::voltageColor());
+                 s.voltageColor());
         } else if (view == View::Power) {
             name(s, {x, kPower}, part.power, part.powerIndex, Qt::AlignCenter,
-                 Schematic::powerColor());
+                 s.powerColor());
         }
     }
     s.terminal({kLeft, kLine});
@@ -122,15 +122,15 @@ void drawSeries(const Schematic& s, Parts which, View view)
         return;
     }
     const QColor color =
-        view == View::VoltageCurrent ? Schematic::voltageColor() : Schematic::powerColor();
+        view == View::VoltageCurrent ? s.voltageColor() : s.powerColor();
     s.arcArrow(overFrom, overTo, kOverHeight, Qt::TopEdge, color);
     name(s, whole, view == View::VoltageCurrent ? QStringLiteral("U") : QStringLiteral("S"), {},
          Qt::AlignCenter, color);
     // the current common to all parts, flowing in at the left terminal
     const qreal arrowEnd = kLeft - 0.5;
-    s.arrow({0.6, kLine}, {arrowEnd, kLine}, Schematic::currentColor());
+    s.arrow({0.6, kLine}, {arrowEnd, kLine}, s.currentColor());
     name(s, {(0.6 + arrowEnd) / 2, kLine - 1.2}, QStringLiteral("I*"), {}, Qt::AlignCenter,
-         Schematic::currentColor());
+         s.currentColor());
 }
 
 // Two terminals on the left, a rail from each to the right, and R, L and C hanging between
@@ -170,14 +170,14 @@ void drawParallel(const Schematic& s, Parts which, View view)
             break;
         case View::VoltageCurrent: {
             const qreal ax = x + kBranchArrow;
-            s.arrow({ax, kTop + 0.6}, {ax, kTop + 2.6}, Schematic::currentColor());
+            s.arrow({ax, kTop + 0.6}, {ax, kTop + 2.6}, s.currentColor());
             name(s, {ax + 0.5, kTop + 1.6}, QStringLiteral("I"), part.index,
-                 Qt::AlignLeft | Qt::AlignVCenter, Schematic::currentColor());
+                 Qt::AlignLeft | Qt::AlignVCenter, s.currentColor());
             break;
         }
         case View::Power:
             name(s, {x, kAbove}, part.power, part.powerIndex, Qt::AlignCenter,
-                 Schematic::powerColor());
+                 s.powerColor());
             break;
         }
     }
@@ -191,10 +191,10 @@ void drawParallel(const Schematic& s, Parts which, View view)
         return;
     }
     // the voltage common to all branches, across the terminals
-    s.arrow(upper, lower, Schematic::voltageColor());
-    name(s, besideTerminals, QStringLiteral("U*"), {}, leftOf, Schematic::voltageColor());
+    s.arrow(upper, lower, s.voltageColor());
+    name(s, besideTerminals, QStringLiteral("U*"), {}, leftOf, s.voltageColor());
     const bool current = view == View::VoltageCurrent;
-    const QColor color = current ? Schematic::currentColor() : Schematic::powerColor();
+    const QColor color = current ? s.currentColor() : s.powerColor();
     s.arrow({kFlowFrom, kFlow}, {kFlowTo, kFlow}, color);
     name(s, {(kFlowFrom + kFlowTo) / 2, kAbove},
          current ? QStringLiteral("I") : QStringLiteral("S"), {}, Qt::AlignCenter, color);

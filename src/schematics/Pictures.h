@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -20,7 +21,7 @@ struct PictureHint {
 struct Picture {
     QString name;
     QSizeF size;
-    void (*draw)(const Schematic&);
+    std::function<void(const Schematic&)> draw;
     std::vector<PictureHint> hints = {};
 };
 

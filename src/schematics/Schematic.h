@@ -56,11 +56,18 @@ public:
     // parts into one quantity such as an impedance.
     void brace(QPointF from, QPointF to, Qt::Edge side) const;
 
-    static QColor powerColor() { return QColor(0, 150, 0); }
-    static QColor voltageColor() { return QColor(0, 0, 220); }
-    static QColor currentColor() { return QColor(210, 0, 0); }
+    // The colours of what arrows and marks stand for, chosen for the palette in use so that
+    // they read on a light and on a dark background alike.
+    bool darkBackground() const { return m_palette.color(QPalette::Window).lightness() < 128; }
+    QColor powerColor() const { return pick({0, 150, 0}, {100, 215, 100}); }
+    QColor voltageColor() const { return pick({0, 0, 220}, {120, 165, 255}); }
+    QColor currentColor() const { return pick({210, 0, 0}, {255, 115, 105}); }
+    // Parts of a changed kind, and the usual parts beside them, in a matching network.
+    QColor changedKindColor() const { return pick({150, 0, 190}, {215, 135, 255}); }
+    QColor usualKindColor() const { return pick({215, 105, 0}, {255, 170, 70}); }
 
 private:
+    QColor pick(QColor onLight, QColor onDark) const { return darkBackground() ? onDark : onLight; }
     QPointF px(QPointF grid) const { return grid * m_unit; }
     // Draws a part body along from→to in a local frame: x along the part, centred at 0.
     template <typename Body>

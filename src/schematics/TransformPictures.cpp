@@ -46,12 +46,12 @@ void drawPorts(const Schematic& s)
     for (qreal x : {kIn, kOut}) {
         s.terminal({x, kUpper});
         s.terminal({x, kLower});
-        s.arrow({x, kUpper + 1.2}, {x, kLower - 1.2}, Schematic::voltageColor());
+        s.arrow({x, kUpper + 1.2}, {x, kLower - 1.2}, s.voltageColor());
     }
     name(s, {kIn - 0.8, kMiddle}, QStringLiteral("U"), QStringLiteral("e"),
-         Qt::AlignRight | Qt::AlignVCenter, Schematic::voltageColor());
+         Qt::AlignRight | Qt::AlignVCenter, s.voltageColor());
     name(s, {kOut + 0.8, kMiddle}, QStringLiteral("U"), QStringLiteral("a"),
-         Qt::AlignLeft | Qt::AlignVCenter, Schematic::voltageColor());
+         Qt::AlignLeft | Qt::AlignVCenter, s.voltageColor());
 }
 
 // The junctions of a part standing from the upper line down to the lower one at x.
