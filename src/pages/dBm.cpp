@@ -60,10 +60,11 @@ dBm::dBm(QWidget* parent)
                      QStringLiteral("Leistungspegels in Watt"));
 
     // the system impedance, middle, with the voltage across it
+    // drawn first, so the impedance field lies over it and takes every click
+    (new PictureWidget(QStringLiteral("dBm_I_Last"), 14, group))->move(180, 56);
     label(QStringLiteral("Impedanz"), 262, 32);
     m_R = addField(group, QStringLiteral("dBm_E_R"), QRect(262, 52, kFieldWidth, kFieldHeight),
                    QStringLiteral("Eingabe der Systemimpedanz"));
-    (new PictureWidget(QStringLiteral("dBm_I_Last"), 14, group))->move(180, 56);
 
     // voltage side, right
     label(QStringLiteral("Spannungspegel"), 470, 112);

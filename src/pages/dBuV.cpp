@@ -54,10 +54,11 @@ dBuV::dBuV(QWidget* parent)
                      QStringLiteral("Spannungspegel in Spitze-Spitzewert"));
 
     // the system impedance, middle, with the voltage across it
+    // drawn first, so the impedance field lies over it and takes every click
+    (new PictureWidget(QStringLiteral("dBuV_I_Last"), 14, group))->move(214, 56);
     label(QStringLiteral("Impedanz"), 296, 32);
     m_R = addField(group, QStringLiteral("dBuV_E_R"), QRect(296, 52, kFieldWidth, kFieldHeight),
                    QStringLiteral("Eingabe der Systemimpedanz"));
-    (new PictureWidget(QStringLiteral("dBuV_I_Last"), 14, group))->move(214, 56);
 
     // power side, right
     auto* arrow = new PictureWidget(QStringLiteral("dBuV_I_P"), 10, group);

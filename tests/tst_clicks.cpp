@@ -1,0 +1,80 @@
+// A click into any input field puts the focus there: nothing is drawn over a field.
+#include "app/Ampero361.h"
+#include "app/Main361.h"
+#include "support/Driver.h"
+#include "widgets/EditField.h"
+#include "widgets/PageControl.h"
+
+#include <QApplication>
+#include <QtTest>
+
+using namespace ampero;
+
+namespace {
+
+// The input fields the user can click on the page in front, sub-page by sub-page.
+QList<EditField*> clickableFields(QWidget* window)
+{
+    QList<EditField*> fields;
+    for (EditField* f : window->findChildren<EditField*>())
+        if (f->isVisible() && f->isEnabled() && !f->isReadOnly())
+            fields << f;
+    return fields;
+}
+
+// Clicks the centre of each field as the window system delivers a click: to whatever widget
+// lies under that point of the window.
+QStringList fieldsMissingTheClick(QWidget* window)
+{
+    QStringList missed;
+    for (EditField* f : clickableFields(window)) {
+        driver::clearFocus();
+        const QPoint centre = f->mapTo(window, f->rect().center());
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
+        QApplication::processEvents();
+        if (QApplication::focusWidget() != f) {
+            QWidget* got = QApplication::focusWidget();
+            missed << f->objectName() + " (focus: " + (got ? got->objectName() : "none") + ")";
+        }
+    }
+    return missed;
+}
+
+} // namespace
+
+class TestClicks : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { driver::startProgram(); }
+
+    void everyInputFieldTakesTheFocusOnAClick()
+    {
+        QStringList missed;
+        int clicked = 0;
+        for (int i = 0; i < Form1->PageControl1->count(); ++i) {
+            Form1->PageControl1->setCurrentIndex(i);
+            QWidget* page = Form1->PageControl1->widget(i);
+            const QList<QTabWidget*> subPages = page->findChildren<QTabWidget*>();
+            if (subPages.isEmpty()) {
+                QApplication::processEvents();
+                clicked += clickableFields(Form1).size();
+                missed << fieldsMissingTheClick(Form1);
+                continue;
+            }
+            for (QTabWidget* tabs : subPages) {
+                for (int j = 0; j < tabs->count(); ++j) {
+                    tabs->setCurrentIndex(j);
+                    QApplication::processEvents();
+                    clicked += clickableFields(Form1).size();
+                    missed << fieldsMissingTheClick(Form1);
+                }
+            }
+        }
+        QVERIFY(clicked > 0);
+        QVERIFY2(missed.isEmpty(), qPrintable(missed.join(", ")));
+    }
+};
+
+QTEST_MAIN(TestClicks)
+#include "tst_clicks.moc"
