@@ -7,6 +7,7 @@
 #include "values/DisplayOptions.h"
 #include "values/EinstellungenundRoutinen.h"
 #include "values/ZahlenEinundAusgabe.h"
+#include "widgets/Colours.h"
 #include "widgets/EditField.h"
 #include "widgets/Fields.h"
 #include "widgets/InputFields.h"
@@ -44,10 +45,7 @@ dBrel::dBrel(QWidget* parent)
 {
     auto* group = new QGroupBox(QStringLiteral(" dB relativ "), this);
     group->setGeometry(6, 6, 676, 384);
-    group->setAutoFillBackground(true);
-    QPalette cream = group->palette();
-    cream.setColor(QPalette::Window, QColor(255, 251, 240));
-    group->setPalette(cream);
+    setWindowColours(group, kCream, Qt::black);
 
     // the step values, left
     buildStepBox(group, QRect(12, 24, 214, 164),
