@@ -94,6 +94,14 @@ private slots:
         QCOMPARE(m_field->text(), QString("7,00 V"));
     }
 
+    // A written text longer than the field shows its start, where its sign stands.
+    void aLongProgramTextShowsItsStart()
+    {
+        m_field->setFixedWidth(60);
+        m_field->setFieldText("-123456789012345678,000 mV");
+        QCOMPARE(m_field->cursorPosition(), 0);
+    }
+
     void leavingIsReportedForMovesInsideTheWindowOnly()
     {
         QSignalSpy left(m_field, &EditField::left);

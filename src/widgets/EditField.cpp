@@ -22,6 +22,7 @@ void EditField::setFieldText(const QString& text)
 {
     setText(text);
     m_textBeforeEdit = text;
+    setCursorPosition(0); // a text longer than the field shows its start, and with it the sign
 }
 
 void EditField::undoEntry() { setFieldText(m_textBeforeEdit); }

@@ -19,8 +19,10 @@ void writeText(QLineEdit* field, const QString& text)
     const FloatFlagsKeeper keep; // Qt's own arithmetic while it lays out the new text
     if (auto* edit = qobject_cast<EditField*>(field))
         edit->setFieldText(text);
-    else
+    else {
         field->setText(text);
+        field->setCursorPosition(0);
+    }
 }
 
 void writeValue(QLineEdit* field, long double value, const QString& unit)
