@@ -168,6 +168,57 @@ private slots:
         }
     }
 
+    // Ctrl+Tab turns the main window's pages from any field, also inside a page that holds
+    // sub-pages of its own; Ctrl+Shift+Tab turns back, and both wrap around.
+    void ctrlTabTurnsTheMainPages_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("back");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("dB, a sub-page field") << 0 << "dB_U_E_Uin" << false << 1;
+        QTest::newRow("dB, back, wraps") << 0 << "dB_U_E_Uin" << true << 14;
+        QTest::newRow("dBm") << 2 << "dBm_E_R" << false << 3;
+        QTest::newRow("R-L-C, a sub-page field") << 5 << "RLC_E_R_F" << false << 6;
+        QTest::newRow("R-L-C, back") << 5 << "RLC_E_R_F" << true << 4;
+    }
+    void ctrlTabTurnsTheMainPages()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, field);
+        QFETCH(bool, back);
+        QFETCH(int, expected);
+        Form1->PageControl1->setCurrentIndex(page);
+        QVERIFY(driver::activate(Form1));
+        QWidget* f = driver::find(field);
+        f->setFocus();
+        QTest::keyClick(f, back ? Qt::Key_Backtab : Qt::Key_Tab,
+                        back ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+        QCOMPARE(Form1->PageControl1->currentIndex(), expected);
+        if (auto* sub = driver::find<QTabWidget>("PageControl2"))
+            sub->setCurrentIndex(1);
+        if (auto* sub = driver::find<QTabWidget>("PageControl3"))
+            sub->setCurrentIndex(0);
+    }
+
+    // On the dB rel. page Tab runs through the input fields, in the order they stand, before
+    // it reaches the buttons; the read-only step fields are not in the way.
+    void dBrelTabOrder()
+    {
+        Form1->PageControl1->setCurrentIndex(1);
+        QVERIFY(driver::activate(Form1));
+        driver::find("dBrelU_E_0dB")->setFocus();
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited,
+                 QStringList({"dBrelU_E_0dB", "dBrelU_E_pUdB", "dBrelU_E_pdB", "dBrelU_E_pmUdBo",
+                              "dBrelU_E_pmdB", "dBrelU_E_pmUdBu", "dBrelU_E_mdB", "dBrelU_E_mUdB",
+                              "Button4"}));
+    }
+
     void changingThePageClosesTheVoltageCurrentWindows()
     {
         for (QWidget* w : {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form7)})

@@ -123,6 +123,23 @@ TForm1::TForm1()
 
     qApp->installEventFilter(this); // tooltips only while "Kurzhinweise" is on
 
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the main window's pages from every field, also where a
+    // page holds sub-pages of its own, whose tab widget would otherwise take the keys.
+    const auto turnPage = [this](int step) {
+        const int count = PageControl1->count();
+        PageControl1->setCurrentIndex((PageControl1->currentIndex() + step + count) % count);
+    };
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    next->setContext(Qt::WindowShortcut);
+    connect(next, &QShortcut::activated, this, [turnPage] { turnPage(1); });
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                     QKeySequence(Qt::CTRL | Qt::Key_Backtab),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)}) {
+        auto* previous = new QShortcut(keys, this);
+        previous->setContext(Qt::WindowShortcut);
+        connect(previous, &QShortcut::activated, this, [turnPage] { turnPage(-1); });
+    }
+
     // F1 works in every field of the window.
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);

@@ -106,6 +106,13 @@ dBrel::dBrel(QWidget* parent)
     field("dBrelU_E_mdB")->setText(QStringLiteral(" 4"));
     field("dBrelU_E_pmdB")->setText(QStringLiteral(" 1"));
 
+    // Tab runs from the reference through the comparison boxes, top to bottom.
+    const char* const tabOrder[] = {"dBrelU_E_0dB",    "dBrelU_E_pUdB", "dBrelU_E_pdB",
+                                    "dBrelU_E_pmUdBo", "dBrelU_E_pmdB", "dBrelU_E_pmUdBu",
+                                    "dBrelU_E_mdB",    "dBrelU_E_mUdB"};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(field(tabOrder[i - 1]), field(tabOrder[i]));
+
     const auto value = [this](const char* name, const char* min, const char* max, int eingabe) {
         return InputField{QLatin1String(name),
                           {.min = QLatin1String(min), .max = QLatin1String(max)},
@@ -139,8 +146,10 @@ QWidget* dBrel::buildStepBox(QWidget* parent, const QRect& geometry,
     for (const auto& [label, name] : rows) {
         addLabel(box, QLatin1String(label), QRect(10, y, 66, kFieldHeight))
             ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        addField(box, QLatin1String(name), QRect(84, y, kFieldWidth, kFieldHeight))
-            ->setReadOnly(true);
+        EditField* step =
+            addField(box, QLatin1String(name), QRect(84, y, kFieldWidth, kFieldHeight));
+        step->setReadOnly(true);
+        step->setFocusPolicy(Qt::ClickFocus); // results: Tab runs through the inputs only
         y += 29;
     }
     return box;
