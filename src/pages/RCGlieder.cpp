@@ -53,7 +53,9 @@ RCGlieder::RCGlieder(QWidget* parent)
     }
 
     auto* panel = new QFrame(group);
-    panel->setFrameShape(QFrame::Panel);
+    // the style's own panel frame: a raised bevel draws its light edges in the window's
+    // colour on many palettes, and the panel then looks open at the top and left
+    panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Raised);
     panel->setGeometry(356, 22, 308, 320);
     RC_RG_Auswahl =

@@ -127,8 +127,8 @@ void RLCNetzwerk::build()
     Display = new RadioGroup(QStringLiteral("RLC_RG_") + s + QStringLiteral("_Display"),
                              QStringLiteral(" Anzeige "),
                              {QStringLiteral("Widst."), QStringLiteral("Leitw.")}, group);
-    Display->setGeometry(214, 66, 134, 44);
-    Display->placeItems({QRect(8, 20, 62, 20), QRect(70, 20, 62, 20)});
+    Display->setGeometry(214, 66, 146, 44);
+    Display->placeItems({QRect(10, 20, 62, 20), QRect(78, 20, 62, 20)});
 
     // the pictures in one place, one visible
     for (int c = 0; c < 3; ++c) {
@@ -218,11 +218,12 @@ void RLCNetzwerk::build()
         m_managed.insert(f->objectName(), f);
         return f;
     };
-    result(QStringLiteral("deg"), QRect(176, 306, 100, kFieldHeight),
+    // the phase angle lines up with the magnitude field above it
+    result(QStringLiteral("deg"), QRect(184, 306, 96, kFieldHeight),
            QStringLiteral("Phasenwinkel (Altgrad)"));
     m_managed.insert(n.slash, Page::addLabel(group, QStringLiteral("/"),
-                                             QRect(279, 306, 8, kFieldHeight), n.slash));
-    result(QStringLiteral("rad"), QRect(288, 306, 74, kFieldHeight),
+                                             QRect(283, 306, 8, kFieldHeight), n.slash));
+    result(QStringLiteral("rad"), QRect(292, 306, 72, kFieldHeight),
            QStringLiteral("Scheinstrom (Imaginärteil)"));
 
     // the complex row, bottom right

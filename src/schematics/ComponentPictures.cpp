@@ -104,7 +104,7 @@ void drawGround(const Schematic& s, qreal from, qreal to, qreal at = lc::kGround
 }
 
 // The generator with Rs and the load RL; the picture fills the upper line in between.
-void drawSourceAndLoad(const Schematic& s)
+void drawSourceAndLoad(const Schematic& s, qreal groundAt = lc::kGround)
 {
     using namespace lc;
     s.source({kSource, kUpper}, {kSource, kLower});
@@ -112,7 +112,7 @@ void drawSourceAndLoad(const Schematic& s)
     name(s, {(kSource + kSourceEnd) / 2, kAbove}, QStringLiteral("R"), QStringLiteral("s"));
     s.resistor({kLoad, kUpper}, {kLoad, kLower});
     nameRight(s, {kLoad + 1.1, (kUpper + kLower) / 2}, QStringLiteral("R"), QStringLiteral("L"));
-    drawGround(s, kSource, kLoad);
+    drawGround(s, kSource, kLoad, groundAt);
 }
 
 // The real coil standing between the lines: L over Rv in a dashed frame, labels to its right.
@@ -215,13 +215,14 @@ void drawSeriesInLineWithLoad(const Schematic& s)
     s.wire({{kLoad - 1, kUpper}, {kLoad, kUpper}});
 }
 
-// The series circuit standing from the upper line down to ground.
+// The series circuit standing from the upper line down to the lower one; the ground stands
+// beside it, so that neither crowds the other.
 void drawSeriesAcross(const Schematic& s)
 {
     using namespace lc;
     constexpr qreal kX = kGround;
-    constexpr qreal kA = kUpper + 1.6, kB = kA + 3.2;
-    drawSourceAndLoad(s);
+    constexpr qreal kA = kUpper + 2.2, kB = kA + 2.8;
+    drawSourceAndLoad(s, kX + 6);
     s.wire({{kSourceEnd, kUpper}, {kLoad, kUpper}});
     s.junction({kX, kUpper});
     s.junction({kX, kLower});
