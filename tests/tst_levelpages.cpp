@@ -7,6 +7,7 @@
 #include "settings/Optionen361.h"
 #include "settings/StoredSettings.h"
 #include "support/Driver.h"
+#include "widgets/EditField.h"
 #include "values/DisplayOptions.h"
 #include "widgets/PageControl.h"
 
@@ -174,6 +175,41 @@ private slots:
         QCOMPARE(boxes[0].title, QString("Fehler"));
         QCOMPARE(boxes[0].text, message);
         QCOMPARE(driver::pageTexts(page), before);
+    }
+
+    // The impedance is read only where a step needs it: what is written before that step
+    // stays, and the report follows.
+    void anUnreadableImpedanceStopsAfterTheStepsThatDoNotNeedIt_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("impedance");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("dBm level") << kDbm << "dBm_E_R" << "dBm_E_dB=10" << "dBm_E_lin=10,00 mW"
+                                   << "dBm_E_Ueff";
+        QTest::newRow("dBm power") << kDbm << "dBm_E_R" << "dBm_E_lin=10m" << "dBm_E_dB=10,00 dBm"
+                                   << "dBm_E_Ueff";
+        QTest::newRow("dBµV level") << kDbuv << "dBuV_E_R" << "dBuV_E_dB=20"
+                                    << "dBuV_E_Uss=28,28 µV" << "dBuV_E_lin";
+        QTest::newRow("dBµV dBm level") << kDbuv << "dBuV_E_R" << "dBuV_E_dBm=0"
+                                        << "dBuV_E_lin=1,00 mW" << "dBuV_E_Ueff";
+    }
+    void anUnreadableImpedanceStopsAfterTheStepsThatDoNotNeedIt()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, impedance);
+        QFETCH(QString, entry);
+        QFETCH(QString, written);
+        QFETCH(QString, kept);
+        show(page);
+        driver::field(impedance)->setFieldText("x");
+        const QString before = text(kept);
+        const auto boxes = boxesDuring([&] { driver::enterEach({entry}); });
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, QString("'' ist kein gültiger Gleitkommawert."));
+        EXPECT_TEXTS({written});
+        QCOMPARE(text(kept), before);
     }
 
     void enterInAnEmptyDbmLevelDoesNothing()

@@ -89,6 +89,41 @@ private slots:
         EXPECT_TEXTS(expected);
     }
 
+    // A calculation reads an operand only where a step that runs needs it: the field it is
+    // about to fill may be empty, and a missing operand stops it after the writes before it.
+    void operandsAreReadWhereTheyAreNeeded_data()
+    {
+        QTest::addColumn<int>("network");
+        QTest::addColumn<QString>("emptied");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QStringList>("reports");
+        QTest::newRow("low-pass, F empty, R1 entered")
+            << 0 << "RC_E_F" << QStringList{"RC_E_R1=1k"}
+            << QStringList{"RC_E_F=9,997 Hz", "RC_E_s=15,920 ms"} << QStringList();
+        QTest::newRow("twin-T, R1 empty, C2 entered")
+            << 2 << "RC_E_R1" << QStringList{"RC_E_C2=20n"}
+            << QStringList{"RC_E_C1=10,000 nF", "RC_E_R1="}
+            << QStringList{"'' ist kein gültiger Gleitkommawert."};
+    }
+    void operandsAreReadWhereTheyAreNeeded()
+    {
+        QFETCH(int, network);
+        QFETCH(QString, emptied);
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, expected);
+        QFETCH(QStringList, reports);
+        Form1->PageControl1->setCurrentIndex(kRc);
+        rc()->RC_RG_Schaltung->setItemIndex(network);
+        rc()->RC_RG_Auswahl->setItemIndex(0);
+        driver::field(emptied)->setFieldText(QString());
+        QStringList shown;
+        for (const driver::Box& box : driver::boxesDuring([&] { driver::enterEach(entries); }))
+            shown << box.text;
+        QCOMPARE(shown, reports);
+        EXPECT_TEXTS(expected);
+    }
+
     void twinTFillsAndBlanksR2AndC2()
     {
         Form1->PageControl1->setCurrentIndex(kRc);

@@ -127,7 +127,8 @@ void RCGlieder::RC_RG_SchaltungClick()
     RCGlied = network;
     applyEnableRule();
     if (twinT) {
-        showTwinT(readValue(m_R1), readValue(m_C1));
+        Operand R1(m_R1), C1(m_C1);
+        showTwinT(R1, C1);
     } else {
         writeText(m_R2, kBlank);
         writeText(m_C2, kBlank);
@@ -151,105 +152,94 @@ void RCGlieder::applyEnableRule()
     m_C2->setEnabled(RCGlied == 3 && RCAuswahl != 3);
 }
 
-void RCGlieder::showTwinT(long double R1, long double C1)
+void RCGlieder::showTwinT(Operand& R1, Operand& C1)
 {
-    writeValue(m_R2, R1 / 2, kOhm);
-    writeValue(m_C2, C1 * 2, kFarad);
+    writeValue(m_R2, R1() / 2, kOhm);
+    writeValue(m_C2, C1() * 2, kFarad);
 }
+
+// Each calculation reads an operand only when a step that runs needs it, so that the field it
+// is about to compute may be empty, and the fields written before a bad operand stay written.
 
 void RCGlieder::RC_F_Berechnung(double F)
 {
-    long double R1 = readValue(m_R1);
-    long double C1 = readValue(m_C1);
-    if (RCAuswahl == 2) {
-        R1 = 1 / (C1 * kTwoPi * F);
-        writeValue(m_R1, R1, kOhm);
-    } else if (RCAuswahl == 3) {
-        C1 = 1 / (F * R1 * kTwoPi);
-        writeValue(m_C1, C1, kFarad);
-    }
+    Operand R1(m_R1), C1(m_C1);
+    if (RCAuswahl == 2)
+        writeValue(m_R1, R1.set(1 / (C1() * kTwoPi * F)), kOhm);
+    else if (RCAuswahl == 3)
+        writeValue(m_C1, C1.set(1 / (F * R1() * kTwoPi)), kFarad);
     if (RCGlied == 3)
         showTwinT(R1, C1);
-    writeValue(m_s, R1 * C1, kSecond);
+    writeValue(m_s, R1() * C1(), kSecond);
 }
 
 void RCGlieder::RC_s_Berechnung(double tau)
 {
-    long double R1 = readValue(m_R1);
-    long double C1 = readValue(m_C1);
+    Operand R1(m_R1), C1(m_C1);
     const long double F = 1 / (tau * kTwoPi);
     writeValue(m_F, F, kHertz);
-    if (RCAuswahl == 2) {
-        R1 = 1 / (C1 * kTwoPi * F);
-        writeValue(m_R1, R1, kOhm);
-    } else if (RCAuswahl == 3) {
-        C1 = 1 / (R1 * kTwoPi * F);
-        writeValue(m_C1, C1, kFarad);
-    }
+    if (RCAuswahl == 2)
+        writeValue(m_R1, R1.set(1 / (C1() * kTwoPi * F)), kOhm);
+    else if (RCAuswahl == 3)
+        writeValue(m_C1, C1.set(1 / (R1() * kTwoPi * F)), kFarad);
     if (RCGlied == 3)
         showTwinT(R1, C1);
 }
 
 void RCGlieder::RC_R1_Berechnung(double R1)
 {
-    long double C1 = readValue(m_C1);
-    const long double F = readValue(m_F);
-    if (RCAuswahl == 1) {
-        writeValue(m_F, 1 / (R1 * kTwoPi * C1), kHertz);
-    } else if (RCAuswahl == 3) {
-        C1 = 1 / (R1 * kTwoPi * F);
-        writeValue(m_C1, C1, kFarad);
+    Operand C1(m_C1), F(m_F);
+    if (RCAuswahl == 1)
+        writeValue(m_F, 1 / (R1 * kTwoPi * C1()), kHertz);
+    else if (RCAuswahl == 3)
+        writeValue(m_C1, C1.set(1 / (R1 * kTwoPi * F())), kFarad);
+    if (RCGlied == 3) {
+        writeValue(m_R2, R1 / 2.0L, kOhm);
+        writeValue(m_C2, C1() * 2, kFarad);
     }
-    if (RCGlied == 3)
-        showTwinT(R1, C1);
-    writeValue(m_s, R1 * C1, kSecond);
+    writeValue(m_s, R1 * C1(), kSecond);
 }
 
 void RCGlieder::RC_R2_Berechnung(double R2)
 {
-    long double C1 = readValue(m_C1);
-    const long double F = readValue(m_F);
+    Operand C1(m_C1), F(m_F);
     const long double R1 = 2.0L * R2;
     writeValue(m_R1, R1, kOhm);
     if (RCAuswahl == 1) {
-        writeValue(m_F, 1 / (R1 * kTwoPi * C1), kHertz);
+        writeValue(m_F, 1 / (R1 * kTwoPi * C1()), kHertz);
     } else if (RCAuswahl == 3) {
-        C1 = 1 / (R1 * kTwoPi * F);
-        writeValue(m_C1, C1, kFarad);
-        writeValue(m_C2, 2 * C1, kFarad);
+        writeValue(m_C1, C1.set(1 / (R1 * kTwoPi * F())), kFarad);
+        writeValue(m_C2, 2 * C1(), kFarad);
     }
-    writeValue(m_s, R1 * C1, kSecond);
+    writeValue(m_s, R1 * C1(), kSecond);
 }
 
 void RCGlieder::RC_C1_Berechnung(double C1)
 {
-    long double R1 = readValue(m_R1);
-    const long double F = readValue(m_F);
-    if (RCAuswahl == 1) {
-        writeValue(m_F, 1 / (C1 * kTwoPi * R1), kHertz);
-    } else if (RCAuswahl == 2) {
-        R1 = 1 / (C1 * kTwoPi * F);
-        writeValue(m_R1, R1, kOhm);
+    Operand R1(m_R1), F(m_F);
+    if (RCAuswahl == 1)
+        writeValue(m_F, 1 / (C1 * kTwoPi * R1()), kHertz);
+    else if (RCAuswahl == 2)
+        writeValue(m_R1, R1.set(1 / (C1 * kTwoPi * F())), kOhm);
+    if (RCGlied == 3) {
+        writeValue(m_R2, R1() / 2, kOhm);
+        writeValue(m_C2, C1 * 2.0L, kFarad);
     }
-    if (RCGlied == 3)
-        showTwinT(R1, C1);
-    writeValue(m_s, R1 * C1, kSecond);
+    writeValue(m_s, R1() * C1, kSecond);
 }
 
 void RCGlieder::RC_C2_Berechnung(double C2)
 {
-    long double R1 = readValue(m_R1);
-    const long double F = readValue(m_F);
+    Operand R1(m_R1), F(m_F);
     const long double C1 = C2 / 2.0L;
     writeValue(m_C1, C1, kFarad);
     if (RCAuswahl == 1) {
-        writeValue(m_F, 1 / (C1 * kTwoPi * R1), kHertz);
+        writeValue(m_F, 1 / (C1 * kTwoPi * R1()), kHertz);
     } else if (RCAuswahl == 2) {
-        R1 = 1 / (C1 * kTwoPi * F);
-        writeValue(m_R1, R1, kOhm);
-        writeValue(m_R2, R1 / 2, kOhm);
+        writeValue(m_R1, R1.set(1 / (C1 * kTwoPi * F())), kOhm);
+        writeValue(m_R2, R1() / 2, kOhm);
     }
-    writeValue(m_s, R1 * C1, kSecond);
+    writeValue(m_s, R1() * C1, kSecond);
 }
 
 void RCGlieder::loadSettings(const StoredSettings& stored)

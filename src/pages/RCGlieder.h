@@ -7,6 +7,7 @@ class QLabel;
 namespace ampero {
 
 class EditField;
+class Operand;
 class PictureWidget;
 class RadioGroup;
 
@@ -41,7 +42,7 @@ private:
     void RC_RG_SchaltungClick();
     void RC_RG_AuswahlClick();
     void applyEnableRule();
-    void showTwinT(long double R1, long double C1); // R2 = R1 / 2, C2 = 2 · C1
+    void showTwinT(Operand& R1, Operand& C1); // R2 = R1 / 2, C2 = 2 · C1
 
     EditField* m_F;
     EditField* m_s;

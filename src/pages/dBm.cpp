@@ -109,9 +109,8 @@ dBm::dBm(QWidget* parent)
 
 void dBm::dbm_dB_Berechnung(double L)
 {
-    const long double R = readValue(m_R);
     writeValue(m_lin, levels::powerFromDbm(L), kWatt);
-    const long double ueff = levels::rmsFromDbm(L, R);
+    const long double ueff = levels::rmsFromDbm(L, readValue(m_R));
     writeValue(m_Ueff, ueff, kVolt);
     writeValue(m_Uss, ueff * levels::kPeakToPeak, kVolt);
     writeText(m_dB, dbmText(L));
@@ -119,9 +118,8 @@ void dBm::dbm_dB_Berechnung(double L)
 
 void dBm::dbm_lin_Berechnung(double P)
 {
-    const long double R = readValue(m_R);
     writeText(m_dB, dbmText(levels::dbmFromPower(P)));
-    const long double ueff = std::sqrt(P * R);
+    const long double ueff = std::sqrt(P * static_cast<long double>(readValue(m_R)));
     writeResult(m_Ueff, ueff, kVolt);
     writeResult(m_Uss, ueff * levels::kPeakToPeak, kVolt);
 }

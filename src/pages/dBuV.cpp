@@ -112,11 +112,10 @@ dBuV::dBuV(QWidget* parent)
 
 void dBuV::dBuV_dB_Berechnung(double Lu)
 {
-    const long double R = readValue(m_R);
     const long double ueff = levels::rmsFromDbuv(Lu);
     writeValue(m_Ueff, ueff, kVolt);
     writeValue(m_Uss, ueff * levels::kPeakToPeak, kVolt);
-    const long double P = ueff * ueff / R;
+    const long double P = ueff * ueff / readValue(m_R);
     writeValue(m_lin, P, kWatt);
     writeText(m_dB, dbuvText(Lu));
     writeText(m_dBm, dbmText(levels::dbmFromPower(P)));
@@ -124,9 +123,8 @@ void dBuV::dBuV_dB_Berechnung(double Lu)
 
 void dBuV::dBuV_dBm_Berechnung(double Lm)
 {
-    const long double R = readValue(m_R);
     writeValue(m_lin, levels::powerFromDbm(Lm), kWatt);
-    const long double ueff = levels::rmsFromDbm(Lm, R);
+    const long double ueff = levels::rmsFromDbm(Lm, readValue(m_R));
     writeValue(m_Ueff, ueff, kVolt);
     writeValue(m_Uss, ueff * levels::kPeakToPeak, kVolt);
     writeText(m_dB, dbuvText(levels::dbuvFromRms(ueff)));
