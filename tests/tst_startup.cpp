@@ -68,7 +68,11 @@ int powerWordPointSize() { return driver::find<QLabel>("dB_L_P_Verstaerkung")->f
 // A page that keeps a font colour, to see a bad colour name stop the loading.
 class ColourPage : public Page {
 public:
-    ColourPage() : Page("Farbseite", 999) {}
+    ColourPage()
+    {
+        setObjectName("Farbseite");
+        setHelpContext(999);
+    }
     void loadSettings(const StoredSettings& s) override
     {
         colour = s.colour("Farbe", "Schrift", "clWindowText");

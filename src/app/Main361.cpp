@@ -37,28 +37,37 @@ namespace ampero {
 
 namespace {
 
+// The pages in tab order: caption, component, help context, and how the page is made (pages
+// still to come stand as empty pages).
 struct PageEntry {
     const char* caption;
     const char* component;
+    int helpContext;
+    Page* (*create)();
 };
 
-// The pages in tab order; the help context of each is 70 + 10 × its index.
+template <typename T>
+Page* make()
+{
+    return new T;
+}
+
 constexpr PageEntry kPages[TForm1::kPageCount] = {
-    {"dB", "dB"},
-    {"dB rel.", "dBrel"},
-    {"dBm", "dBm"},
-    {"dBµV", "dBuV"},
-    {"XL / XC", "XLXC"},
-    {"R-L-C Netz", "RLC"},
-    {"LC-Schwingkreis", "LCSchwingkreis"},
-    {"RC-Glieder", "RCGlieder"},
-    {"PI / T Att", "PITAtt"},
-    {"Par-/Ser-Trans.", "gleichwSchalt"},
-    {"R - Anpassnetzwerk", "RNetz"},
-    {"L - Anpassnetzwerk", "LNetz"},
-    {"Pi - Anpassnetzwerk", "PiNetz"},
-    {"T - Anpassnetzwerk", "TNetz"},
-    {"VSWR, RL, r", "VSWR"},
+    {"dB", "dB", 70, make<dB>},
+    {"dB rel.", "dBrel", 80, make<dBrel>},
+    {"dBm", "dBm", 90, make<dBm>},
+    {"dBµV", "dBuV", 100, make<dBuV>},
+    {"XL / XC", "XLXC", 110, make<XLXC>},
+    {"R-L-C Netz", "RLC", 120, make<RLC>},
+    {"LC-Schwingkreis", "LCSchwingkreis", 130, make<LCSchwingkreis>},
+    {"RC-Glieder", "RCGlieder", 140, make<RCGlieder>},
+    {"PI / T Att", "PITAtt", 150, make<Page>},
+    {"Par-/Ser-Trans.", "gleichwSchalt", 160, make<gleichwSchalt>},
+    {"R - Anpassnetzwerk", "RNetz", 170, make<Page>},
+    {"L - Anpassnetzwerk", "LNetz", 180, make<Page>},
+    {"Pi - Anpassnetzwerk", "PiNetz", 190, make<Page>},
+    {"T - Anpassnetzwerk", "TNetz", 200, make<Page>},
+    {"VSWR, RL, r", "VSWR", 210, make<Page>},
 };
 
 QPushButton* addButton(QWidget* parent, const char* name, const QString& text,
@@ -83,32 +92,13 @@ TForm1::TForm1()
 
     PageControl1 = new PageControl(QStringLiteral("PageControl1"), true, this);
     PageControl1->setGeometry(8, 7, 697, 489);
-    for (int i = 0; i < kPageCount; ++i) {
-        const PageEntry& entry = kPages[i];
-        const QLatin1String component(entry.component);
-        Page* page = nullptr;
-        if (component == QLatin1String("dB"))
-            page = dBPage = new dB;
-        else if (component == QLatin1String("dBrel"))
-            page = new dBrel;
-        else if (component == QLatin1String("dBm"))
-            page = new dBm;
-        else if (component == QLatin1String("dBuV"))
-            page = new dBuV;
-        else if (component == QLatin1String("XLXC"))
-            page = new XLXC;
-        else if (component == QLatin1String("LCSchwingkreis"))
-            page = new LCSchwingkreis;
-        else if (component == QLatin1String("RLC"))
-            page = new RLC;
-        else if (component == QLatin1String("RCGlieder"))
-            page = new RCGlieder;
-        else if (component == QLatin1String("gleichwSchalt"))
-            page = new gleichwSchalt;
-        else
-            page = new Page(component, 70 + 10 * i);
+    for (const PageEntry& entry : kPages) {
+        Page* page = entry.create();
+        page->setObjectName(QLatin1String(entry.component));
+        page->setHelpContext(entry.helpContext);
         PageControl1->addTab(page, QString::fromUtf8(entry.caption));
     }
+    dBPage = qobject_cast<dB*>(PageControl1->widget(0));
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
 
     Button4 = addButton(this, "Button4", QStringLiteral("Info"), QRect(8, 510, 89, 28));

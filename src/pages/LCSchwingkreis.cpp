@@ -1,8 +1,6 @@
 #include "LCSchwingkreis.h"
 
 #include "schematics/PictureWidget.h"
-#include "settings/IniDocument.h"
-#include "settings/StoredSettings.h"
 #include "values/DisplayOptions.h"
 #include "values/EinstellungenundRoutinen.h"
 #include "values/Units.h"
@@ -28,7 +26,6 @@ constexpr long double kOneOverTwoPi = 0.15915494309189535L;
 
 constexpr int kFieldHeight = 22;
 const QString kHertz = QStringLiteral("Hz");
-const QString kSection = QStringLiteral("LC-Schwingkreis");
 
 enum Circuit { Alone = 0, InSeries = 1, Shunt = 2 };
 
@@ -56,7 +53,7 @@ QString lossText(long double tl) { return fixedText(tl, 3) + QStringLiteral(" dB
 } // namespace
 
 LCSchwingkreis::LCSchwingkreis(QWidget* parent)
-    : Page(QStringLiteral("LCSchwingkreis"), 130, parent)
+    : Page(parent)
 {
     auto* group = new QGroupBox(QStringLiteral(" LC - Schwingkreis (Resonanzfall) "), this);
     group->setGeometry(6, 6, 676, 392);
@@ -65,6 +62,36 @@ LCSchwingkreis::LCSchwingkreis(QWidget* parent)
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
              QRect(0, 368, 676, 20))
         ->setAlignment(Qt::AlignCenter);
+
+    // The circuits are chosen last: each choice shows its picture and computes its side.
+    const QString mOhm = "159,155 m" + kOhm;
+    persistence()
+        .section(QStringLiteral("LC-Schwingkreis"))
+        .item(m_p.Auswahl, "F-L-C_P", 1, 1, 1)
+        .text(m_p.F, "Frequenz_P", "10,000", "10,000 MHz")
+        .text(m_p.L, "Induktivitaet_P", "253,303", "253,303 nH")
+        .text(m_p.C, "Kapazitaet_P", "1,000", "1,000 nF")
+        .text(m_p.Rs, "Widerstand_P_Rs", "1000,000", "1,000 k" + kOhm)
+        .text(m_p.RL, "Widerstand_P_RL", "1000,000", "1,000 k" + kOhm)
+        .item(m_r.Auswahl, "F-L-C_R", 1, 1, 1)
+        .text(m_r.F, "Frequenz_R", "10,000", "10,000 MHz")
+        .text(m_r.L, "Induktivitaet_R", "253,303", "253,303 nH")
+        .text(m_r.C, "Kapazitaet_R", "1,000", "1,000 nF")
+        .text(m_p.Q, "Guete_L_P", "100,000", "100,000")
+        .text(m_p.R, "Verlust_R_L_P", "300,000", mOhm)
+        .colour(m_p.Q, "Schrift_Guete_L_P", "clWindowText", QColor())
+        .colour(m_p.R, "Schrift_VerlustR_L_P", "clMedGray", kMedGray)
+        .text(m_r.Q, "Guete_L_R", "100,000", "100,000")
+        .text(m_r.R, "Verlust_R_L_R", "300,000", mOhm)
+        .colour(m_r.Q, "Schrift_Guete_L_R", "clWindowText", QColor())
+        .colour(m_r.R, "Schrift_VerlustR_L_R", "clMedGray", kMedGray)
+        .text(m_r.Rs, "Widerstand_R_Rs", "50,000", "50,000 " + kOhm)
+        .text(m_r.RL, "Widerstand_R_RL", "50,000", "50,000 " + kOhm)
+        .factoryText(m_r.BW, "100,000 kHz")
+        .factoryText(m_r.Zo, mOhm)
+        .factoryText(m_r.QB, "100,000")
+        .item(m_p.Schaltung, "P_Schaltung", 0, 0, 0)
+        .item(m_r.Schaltung, "R_Schaltung", 0, 0, 0);
 }
 
 LCSchwingkreis::Side LCSchwingkreis::buildSide(QWidget* parent, const QRect& geometry,
@@ -322,98 +349,9 @@ void LCSchwingkreis::showCircuit(const Side& s)
 
 void LCSchwingkreis::loadSettings(const StoredSettings& stored)
 {
-    const auto text = [&](const char* key, const char* def) {
-        return stored.fieldText(kSection, QLatin1String(key), QLatin1String(def));
-    };
-    m_p.Auswahl->setItemIndex(stored.itemIndex(kSection, QStringLiteral("F-L-C_P"), 1, 1, 3));
-    writeText(m_p.F, text("Frequenz_P", "10,000"));
-    writeText(m_p.L, text("Induktivitaet_P", "253,303"));
-    writeText(m_p.C, text("Kapazitaet_P", "1,000"));
-    writeText(m_p.Rs, text("Widerstand_P_Rs", "1000,000"));
-    writeText(m_p.RL, text("Widerstand_P_RL", "1000,000"));
-    m_r.Auswahl->setItemIndex(stored.itemIndex(kSection, QStringLiteral("F-L-C_R"), 1, 1, 3));
-    writeText(m_r.F, text("Frequenz_R", "10,000"));
-    writeText(m_r.L, text("Induktivitaet_R", "253,303"));
-    writeText(m_r.C, text("Kapazitaet_R", "1,000"));
-    writeText(m_p.Q, text("Guete_L_P", "100,000"));
-    writeText(m_p.R, text("Verlust_R_L_P", "300,000"));
-    m_p.Q->setFontColour(stored.colour(kSection, QStringLiteral("Schrift_Guete_L_P"),
-                                       QStringLiteral("clWindowText")));
-    m_p.R->setFontColour(stored.colour(kSection, QStringLiteral("Schrift_VerlustR_L_P"),
-                                       QStringLiteral("clMedGray")));
-    writeText(m_r.Q, text("Guete_L_R", "100,000"));
-    writeText(m_r.R, text("Verlust_R_L_R", "300,000"));
-    m_r.Q->setFontColour(stored.colour(kSection, QStringLiteral("Schrift_Guete_L_R"),
-                                       QStringLiteral("clWindowText")));
-    m_r.R->setFontColour(stored.colour(kSection, QStringLiteral("Schrift_VerlustR_L_R"),
-                                       QStringLiteral("clMedGray")));
-    writeText(m_r.Rs, text("Widerstand_R_Rs", "50,000"));
-    writeText(m_r.RL, text("Widerstand_R_RL", "50,000"));
-    m_p.Schaltung->setItemIndex(stored.itemIndex(kSection, QStringLiteral("P_Schaltung"), 0, 0, 3));
-    m_r.Schaltung->setItemIndex(stored.itemIndex(kSection, QStringLiteral("R_Schaltung"), 0, 0, 3));
+    Page::loadSettings(stored);
     LC_Parallel_Berechnung(7);
     LC_Reihe_Berechnung(7);
-}
-
-void LCSchwingkreis::storeSettings(IniDocument& ini) const
-{
-    const auto set = [&](const char* key, const QString& value) {
-        ini.setValue(kSection, QLatin1String(key), value);
-    };
-    ini.setInteger(kSection, QStringLiteral("F-L-C_P"), m_p.Auswahl->itemIndex());
-    set("Frequenz_P", m_p.F->text());
-    set("Induktivitaet_P", m_p.L->text());
-    set("Kapazitaet_P", m_p.C->text());
-    set("Widerstand_P_Rs", m_p.Rs->text());
-    set("Widerstand_P_RL", m_p.RL->text());
-    ini.setInteger(kSection, QStringLiteral("F-L-C_R"), m_r.Auswahl->itemIndex());
-    set("Frequenz_R", m_r.F->text());
-    set("Induktivitaet_R", m_r.L->text());
-    set("Kapazitaet_R", m_r.C->text());
-    set("Guete_L_P", m_p.Q->text());
-    set("Verlust_R_L_P", m_p.R->text());
-    set("Schrift_Guete_L_P", colourName(m_p.Q->fontColour()));
-    set("Schrift_VerlustR_L_P", colourName(m_p.R->fontColour()));
-    set("Guete_L_R", m_r.Q->text());
-    set("Verlust_R_L_R", m_r.R->text());
-    set("Schrift_Guete_L_R", colourName(m_r.Q->fontColour()));
-    set("Schrift_VerlustR_L_R", colourName(m_r.R->fontColour()));
-    set("Widerstand_R_Rs", m_r.Rs->text());
-    set("Widerstand_R_RL", m_r.RL->text());
-    ini.setInteger(kSection, QStringLiteral("P_Schaltung"), m_p.Schaltung->itemIndex());
-    ini.setInteger(kSection, QStringLiteral("R_Schaltung"), m_r.Schaltung->itemIndex());
-}
-
-void LCSchwingkreis::loadFactoryDefaults()
-{
-    const auto write = [](EditField* f, const QString& text) {
-        writeText(f, withPunktKomma(text));
-    };
-    write(m_p.F, QStringLiteral("10,000 MHz"));
-    write(m_p.L, QStringLiteral("253,303 nH"));
-    write(m_p.C, QStringLiteral("1,000 nF"));
-    write(m_p.Q, QStringLiteral("100,000"));
-    write(m_p.R, "159,155 m" + kOhm);
-    write(m_p.Rs, "1,000 k" + kOhm);
-    write(m_p.RL, "1,000 k" + kOhm);
-    m_p.Q->setFontColour(QColor());
-    m_p.R->setFontColour(kMedGray);
-    m_p.Auswahl->setItemIndex(1);
-    m_p.Schaltung->setItemIndex(0);
-    write(m_r.F, QStringLiteral("10,000 MHz"));
-    write(m_r.L, QStringLiteral("253,303 nH"));
-    write(m_r.C, QStringLiteral("1,000 nF"));
-    write(m_r.Q, QStringLiteral("100,000"));
-    write(m_r.BW, QStringLiteral("100,000 kHz"));
-    write(m_r.R, "159,155 m" + kOhm);
-    write(m_r.Rs, "50,000 " + kOhm);
-    write(m_r.RL, "50,000 " + kOhm);
-    write(m_r.Zo, "159,155 m" + kOhm);
-    write(m_r.QB, QStringLiteral("100,000"));
-    m_r.Q->setFontColour(QColor());
-    m_r.R->setFontColour(kMedGray);
-    m_r.Auswahl->setItemIndex(1);
-    m_r.Schaltung->setItemIndex(0);
 }
 
 void LCSchwingkreis::reformat()

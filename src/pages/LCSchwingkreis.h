@@ -19,8 +19,6 @@ public:
     explicit LCSchwingkreis(QWidget* parent = nullptr);
 
     void loadSettings(const StoredSettings& stored) override;
-    void storeSettings(IniDocument& ini) const override;
-    void loadFactoryDefaults() override;
     void reformat() override;
 
     // Index: 1 F entered, 2 L, 3 C, 4 the coil (QL or Rv); anything else only the common steps.
@@ -59,8 +57,6 @@ private:
     void calculate(const Side& s, int Index);
     static void selectComputed(const Side& s);
     void showCircuit(const Side& s);
-    static void loadSide(const StoredSettings& stored, const Side& s);
-    static void storeSide(IniDocument& ini, const Side& s);
 
     Side m_p{};
     Side m_r{};

@@ -6,12 +6,16 @@
 
 namespace ampero {
 
-Page::Page(const QString& name, int helpContext, QWidget* parent)
+Page::Page(QWidget* parent)
     : QWidget(parent)
-    , m_helpContext(helpContext)
 {
-    setObjectName(name);
 }
+
+void Page::loadSettings(const StoredSettings& stored) { m_persistence.load(stored); }
+
+void Page::storeSettings(IniDocument& ini) const { m_persistence.store(ini); }
+
+void Page::loadFactoryDefaults() { m_persistence.applyFactoryValues(); }
 
 EditField* Page::addField(QWidget* parent, const QString& name, const QRect& geometry,
                           const QString& hint)

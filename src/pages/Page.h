@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Persistence.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -12,20 +14,23 @@ class StoredSettings;
 
 // What every calculator page supplies to the rest of the program. The settings loader and
 // writer, the factory defaults and the display re-formatting walk the pages in tab order and
-// ask each for its part, so no central list names every field.
+// ask each for its part, so no central list names every field. A page declares what it keeps
+// once, in its persistence list; it overrides the three settings functions only to run its
+// calculation after the list has done its part.
 class Page : public QWidget {
     Q_OBJECT
 public:
-    Page(const QString& name, int helpContext, QWidget* parent = nullptr);
+    explicit Page(QWidget* parent = nullptr);
 
     int helpContext() const { return m_helpContext; }
+    void setHelpContext(int context) { m_helpContext = context; }
 
     // Fills the page from the settings file; its errors stop the loading.
-    virtual void loadSettings(const StoredSettings&) {}
+    virtual void loadSettings(const StoredSettings& stored);
     // Writes the page's keys: field texts as shown, selections, colours.
-    virtual void storeSettings(IniDocument&) const {}
+    virtual void storeSettings(IniDocument& ini) const;
     // Fills the page with its factory texts (first start without a settings file).
-    virtual void loadFactoryDefaults() {}
+    virtual void loadFactoryDefaults();
     // Shows the page's main values in the current notation and decimals and reruns its
     // calculations; a text that does not parse stops the re-formatting.
     virtual void reformat() {}
@@ -36,8 +41,13 @@ public:
     static QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry,
                             const QString& name = {});
 
+protected:
+    // The page's declaration of its settings keys and factory values.
+    Persistence& persistence() { return m_persistence; }
+
 private:
-    int m_helpContext;
+    int m_helpContext = -1;
+    Persistence m_persistence;
 };
 
 } // namespace ampero

@@ -1,8 +1,6 @@
 #include "RCGlieder.h"
 
 #include "schematics/PictureWidget.h"
-#include "settings/IniDocument.h"
-#include "settings/StoredSettings.h"
 #include "values/DisplayOptions.h"
 #include "values/Units.h"
 #include "widgets/EditField.h"
@@ -21,7 +19,6 @@ namespace {
 constexpr long double kTwoPi = 6.283185307179586477L;
 constexpr int kFieldHeight = 22;
 const QString kBlank = QStringLiteral("      "); // R2 and C2 outside the twin-T network
-const QString kSection = QStringLiteral("RC-Glieder");
 const QString kHertz = QStringLiteral("Hz");
 const QString kFarad = QStringLiteral("F");
 const QString kSecond = QStringLiteral("s");
@@ -29,7 +26,7 @@ const QString kSecond = QStringLiteral("s");
 } // namespace
 
 RCGlieder::RCGlieder(QWidget* parent)
-    : Page(QStringLiteral("RCGlieder"), 140, parent)
+    : Page(parent)
 {
     auto* group = new QGroupBox(QStringLiteral(" RC - Glieder "), this);
     group->setGeometry(6, 6, 676, 392);
@@ -92,6 +89,19 @@ RCGlieder::RCGlieder(QWidget* parent)
 
     RC_RG_Schaltung->setClickHandler([this] { RC_RG_SchaltungClick(); });
     RC_RG_Auswahl->setClickHandler([this] { RC_RG_AuswahlClick(); });
+
+    // The network is chosen before the quantity, so that both rules hold afterwards; at the
+    // first start R2 and C2 stand blank outside the twin-T network.
+    persistence()
+        .section(QStringLiteral("RC-Glieder"))
+        .text(m_F, "Frequenz", "100,00", "100,000 Hz")
+        .text(m_s, "Zeitkonstante", "1,59", "1,590 ms")
+        .text(m_R1, "WiderstandR1", "99,87", "99,972 " + kOhm)
+        .text(m_R2, "WiderstandR2", "50,00", kBlank)
+        .text(m_C1, "KondensatorC1", "15,92", "15,920 µF")
+        .text(m_C2, "KondensatorC2", "31,84", kBlank)
+        .item(RC_RG_Schaltung, "RC-Wien-Doppel", 0, 0, 0)
+        .item(RC_RG_Auswahl, "Fs-R-C", 1, 0, 0);
 
     const auto range = [](const char* min, const char* max) {
         return FieldRule{.min = QLatin1String(min), .max = QLatin1String(max)};
@@ -240,51 +250,6 @@ void RCGlieder::RC_C2_Berechnung(double C2)
         writeValue(m_R2, R1() / 2, kOhm);
     }
     writeValue(m_s, R1() * C1, kSecond);
-}
-
-void RCGlieder::loadSettings(const StoredSettings& stored)
-{
-    const auto text = [&](const char* key, const char* def) {
-        return stored.fieldText(kSection, QLatin1String(key), QLatin1String(def));
-    };
-    writeText(m_F, text("Frequenz", "100,00"));
-    writeText(m_s, text("Zeitkonstante", "1,59"));
-    writeText(m_R1, text("WiderstandR1", "99,87"));
-    writeText(m_R2, text("WiderstandR2", "50,00"));
-    writeText(m_C1, text("KondensatorC1", "15,92"));
-    writeText(m_C2, text("KondensatorC2", "31,84"));
-    // the network before the quantity, so that both rules hold afterwards
-    RC_RG_Schaltung->setItemIndex(
-        stored.itemIndex(kSection, QStringLiteral("RC-Wien-Doppel"), 0, 0, 3));
-    RC_RG_Auswahl->setItemIndex(stored.itemIndex(kSection, QStringLiteral("Fs-R-C"), 1, 0, 3));
-}
-
-void RCGlieder::storeSettings(IniDocument& ini) const
-{
-    ini.setInteger(kSection, QStringLiteral("Fs-R-C"), RC_RG_Auswahl->itemIndex());
-    ini.setValue(kSection, QStringLiteral("Frequenz"), m_F->text());
-    ini.setValue(kSection, QStringLiteral("Zeitkonstante"), m_s->text());
-    ini.setValue(kSection, QStringLiteral("WiderstandR1"), m_R1->text());
-    ini.setValue(kSection, QStringLiteral("WiderstandR2"), m_R2->text());
-    ini.setValue(kSection, QStringLiteral("KondensatorC1"), m_C1->text());
-    ini.setValue(kSection, QStringLiteral("KondensatorC2"), m_C2->text());
-    ini.setInteger(kSection, QStringLiteral("RC-Wien-Doppel"), RC_RG_Schaltung->itemIndex());
-}
-
-void RCGlieder::loadFactoryDefaults()
-{
-    Label33->setEnabled(false);
-    Label35->setEnabled(false);
-    m_R2->setEnabled(false);
-    m_C2->setEnabled(false);
-    writeText(m_R2, kBlank);
-    writeText(m_C2, kBlank);
-    writeText(m_F, withPunktKomma(QStringLiteral("100,000 Hz")));
-    writeText(m_s, withPunktKomma(QStringLiteral("1,590 ms")));
-    writeText(m_R1, withPunktKomma("99,972 " + kOhm));
-    writeText(m_C1, withPunktKomma(QStringLiteral("15,920 µF")));
-    RC_RG_Schaltung->setItemIndex(0);
-    RC_RG_Auswahl->setItemIndex(0);
 }
 
 void RCGlieder::reformat()

@@ -18,9 +18,6 @@ class RCGlieder : public Page {
 public:
     explicit RCGlieder(QWidget* parent = nullptr);
 
-    void loadSettings(const StoredSettings& stored) override;
-    void storeSettings(IniDocument& ini) const override;
-    void loadFactoryDefaults() override;
     void reformat() override;
 
     void RC_F_Berechnung(double F);

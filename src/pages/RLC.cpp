@@ -3,7 +3,6 @@
 #include "rf/RLCNetwork.h"
 #include "schematics/PictureWidget.h"
 #include "settings/IniDocument.h"
-#include "settings/StoredSettings.h"
 #include "values/DisplayOptions.h"
 #include "values/Units.h"
 #include "values/ZahlenEinundAusgabe.h"
@@ -517,7 +516,7 @@ void RLCNetzwerk::calculate()
 }
 
 RLC::RLC(QWidget* parent)
-    : Page(QStringLiteral("RLC"), 120, parent)
+    : Page(parent)
 {
     PageControl3 = new QTabWidget(this);
     PageControl3->setObjectName(QStringLiteral("PageControl3"));
@@ -528,129 +527,78 @@ RLC::RLC(QWidget* parent)
     m_parallel = new RLCNetzwerk(RLCNetzwerk::Parallel);
     PageControl3->addTab(m_series, QStringLiteral("Reihe"));
     PageControl3->addTab(m_parallel, QStringLiteral("Parallel"));
+
+    const auto text = [this](RLCNetzwerk* side, const char* quantity, const char* key,
+                             const char* fallback, std::optional<QString> factory = {}) {
+        persistence().text(side->field(QLatin1String(quantity)), QLatin1String(key),
+                           QLatin1String(fallback), factory);
+    };
+    const QString O = kOhm;
+    persistence()
+        .section(QStringLiteral("RLC-Register"))
+        .tab(PageControl3, "RLC-Karte", 0)
+        .section(QStringLiteral("RLC-Netzwerk-Reihe"))
+        .item(m_series->Display, "Anzeige", 0, 0, 0);
+    text(m_series, "F", "Frequenz", "2,00", "10,000 MHz");
+    text(m_series, "R", "Wirkwiderstand", "2,50", "1,000 " + O);
+    text(m_series, "G", "Wirkleitwert", "0,00", "1,000 S");
+    text(m_series, "Ur", "Wirkspannung", "2,00");
+    text(m_series, "I", "Wirkstrom", "10,00", "1,000 A");
+    text(m_series, "P", "Wirkleistung", "2,00");
+    text(m_series, "L", "Induktivitaet", "2,00", "42,000 µH");
+    text(m_series, "XL", "Blindwiderstand_L", "2,00");
+    text(m_series, "BL", "Blindleitwert_L", "0,50", "3,403 µS");
+    text(m_series, "UL", "Blindspannung_L", "2,00");
+    text(m_series, "QL", "Blindleistung_L", "2,00");
+    text(m_series, "C", "Kapazitaet", "2,00", "10,000 nF");
+    text(m_series, "XC", "Blindwiderstand_C", "2,00");
+    text(m_series, "BC", "Blindleitwert_C", "0,50", "628,140 mS");
+    text(m_series, "UC", "Blindspannung_C", "2,00");
+    text(m_series, "QC", "Blindleistung_C", "2,00");
+    RadioGroup* seriesView = m_series->Auswahl;
+    persistence()
+        .item(seriesView, "R-U-P", 0, 0, 0)
+        .item(m_series->Schaltung, "Schaltung", 0, 0, 0)
+        .custom("Scheinspannung", {}, // written, never read
+                [seriesView](IniDocument& ini, const QString& section, const QString& key) {
+                    ini.setInteger(section, key, seriesView->itemIndex());
+                });
+
+    // R is 1 / G at the first start: 20 µS stand for 50 kΩ.
+    persistence()
+        .section(QStringLiteral("RLC-Netzwerk-Parallel"))
+        .item(m_parallel->Display, "Anzeige", 0, 0, 1);
+    text(m_parallel, "F", "Frequenz", "2,00", "10,000 MHz");
+    text(m_parallel, "G", "Wirkleitwert", "0,02", "0,020 mS");
+    text(m_parallel, "R", "Wirkwiderstand", "50,00", "50,000 k" + O);
+    text(m_parallel, "Ir", "Wirkstrom", "2,00");
+    text(m_parallel, "P", "Wirkleistung", "2,00");
+    text(m_parallel, "L", "Induktivitaet", "2,00", "42,000 µH");
+    text(m_parallel, "BL", "Blindleitwert_L", "0,50");
+    text(m_parallel, "XL", "Blindwiderstand_L", "2,00", "2,638 k" + O);
+    text(m_parallel, "IL", "Blindstrom_L", "2,00");
+    text(m_parallel, "QL", "Blindleistung_L", "2,00");
+    text(m_parallel, "C", "Kapazitaet", "2,00", "10,000 nF");
+    text(m_parallel, "BC", "Blindleitwert_C", "0,50");
+    text(m_parallel, "XC", "Blindwiderstand_C", "2,00", "1,591 " + O);
+    text(m_parallel, "IC", "Blindstrom_C", "2,00");
+    text(m_parallel, "QC", "Blindleistung_C", "2,00");
+    text(m_parallel, "U", "Scheinspannung", "2,00", "10,000 V");
+    text(m_parallel, "Ir", "Scheinstrom", "2,00"); // the same field as "Wirkstrom", read after it
+    RLCNetzwerk* parallel = m_parallel;
+    persistence()
+        .item(m_parallel->Auswahl, "R-I-P", 0, 0, 0)
+        .afterLoad([parallel] {
+            const bool currentView = parallel->Auswahl->itemIndex() == 1;
+            parallel->label(QStringLiteral("RLC_L_P_Ir"))->setVisible(currentView);
+            parallel->field(QStringLiteral("Ir"))->setVisible(currentView);
+        })
+        .item(m_parallel->Schaltung, "Schaltung", 0, 0, 0);
 }
 
 void RLC::RLC_R_Berechnung() { m_series->calculate(); }
 
 void RLC::RLC_P_Berechnung() { m_parallel->calculate(); }
-
-namespace {
-
-// key → quantity of the side, in the order the settings are read
-const std::pair<const char*, const char*> kSeriesKeys[] = {
-    {"Frequenz", "F"},           {"Wirkwiderstand", "R"},     {"Wirkleitwert", "G"},
-    {"Wirkspannung", "Ur"},      {"Wirkstrom", "I"},          {"Wirkleistung", "P"},
-    {"Induktivitaet", "L"},      {"Blindwiderstand_L", "XL"}, {"Blindleitwert_L", "BL"},
-    {"Blindspannung_L", "UL"},   {"Blindleistung_L", "QL"},   {"Kapazitaet", "C"},
-    {"Blindwiderstand_C", "XC"}, {"Blindleitwert_C", "BC"},   {"Blindspannung_C", "UC"},
-    {"Blindleistung_C", "QC"},
-};
-const char* const kSeriesDefaults[] = {"2,00", "2,50", "0,00", "2,00", "10,00", "2,00",
-                                       "2,00", "2,00", "0,50", "2,00", "2,00",  "2,00",
-                                       "2,00", "0,50", "2,00", "2,00"};
-const std::pair<const char*, const char*> kParallelKeys[] = {
-    {"Frequenz", "F"},           {"Wirkleitwert", "G"},       {"Wirkwiderstand", "R"},
-    {"Wirkstrom", "Ir"},         {"Wirkleistung", "P"},       {"Induktivitaet", "L"},
-    {"Blindleitwert_L", "BL"},   {"Blindwiderstand_L", "XL"}, {"Blindstrom_L", "IL"},
-    {"Blindleistung_L", "QL"},   {"Kapazitaet", "C"},         {"Blindleitwert_C", "BC"},
-    {"Blindwiderstand_C", "XC"}, {"Blindstrom_C", "IC"},      {"Blindleistung_C", "QC"},
-    {"Scheinspannung", "U"},     {"Scheinstrom", "Ir"}, // the same field as "Wirkstrom", read after
-                                                        // it
-};
-const char* const kParallelDefaults[] = {"2,00", "0,02", "50,00", "2,00", "2,00", "2,00",
-                                         "0,50", "2,00", "2,00",  "2,00", "2,00", "0,50",
-                                         "2,00", "2,00", "2,00",  "2,00", "2,00"};
-
-const QString kSeriesSection = QStringLiteral("RLC-Netzwerk-Reihe");
-const QString kParallelSection = QStringLiteral("RLC-Netzwerk-Parallel");
-
-} // namespace
-
-void RLC::loadSettings(const StoredSettings& stored)
-{
-    const int karte =
-        stored.integer(QStringLiteral("RLC-Register"), QStringLiteral("RLC-Karte"), 0);
-    if (karte >= 0 && karte < PageControl3->count())
-        PageControl3->setCurrentIndex(karte);
-
-    m_series->Display->setItemIndex(
-        stored.itemIndex(kSeriesSection, QStringLiteral("Anzeige"), 0, 0, 2));
-    for (std::size_t i = 0; i < std::size(kSeriesKeys); ++i)
-        writeText(m_series->field(QLatin1String(kSeriesKeys[i].second)),
-                  stored.fieldText(kSeriesSection, QLatin1String(kSeriesKeys[i].first),
-                                   QLatin1String(kSeriesDefaults[i])));
-    m_series->Auswahl->setItemIndex(
-        stored.itemIndex(kSeriesSection, QStringLiteral("R-U-P"), 0, 0, 3));
-    m_series->Schaltung->setItemIndex(
-        stored.itemIndex(kSeriesSection, QStringLiteral("Schaltung"), 0, 0, 3));
-
-    m_parallel->Display->setItemIndex(
-        stored.itemIndex(kParallelSection, QStringLiteral("Anzeige"), 0, 0, 2));
-    for (std::size_t i = 0; i < std::size(kParallelKeys); ++i)
-        writeText(m_parallel->field(QLatin1String(kParallelKeys[i].second)),
-                  stored.fieldText(kParallelSection, QLatin1String(kParallelKeys[i].first),
-                                   QLatin1String(kParallelDefaults[i])));
-    const int view = stored.itemIndex(kParallelSection, QStringLiteral("R-I-P"), 0, 0, 3);
-    m_parallel->Auswahl->setItemIndex(view);
-    m_parallel->label(QStringLiteral("RLC_L_P_Ir"))->setVisible(view == 1);
-    m_parallel->field(QStringLiteral("Ir"))->setVisible(view == 1);
-    m_parallel->Schaltung->setItemIndex(
-        stored.itemIndex(kParallelSection, QStringLiteral("Schaltung"), 0, 0, 3));
-}
-
-void RLC::storeSettings(IniDocument& ini) const
-{
-    ini.setInteger(QStringLiteral("RLC-Register"), QStringLiteral("RLC-Karte"),
-                   PageControl3->currentIndex());
-
-    ini.setInteger(kSeriesSection, QStringLiteral("Anzeige"), m_series->Display->itemIndex());
-    for (const auto& [key, quantity] : kSeriesKeys)
-        ini.setValue(kSeriesSection, QLatin1String(key),
-                     m_series->field(QLatin1String(quantity))->text());
-    ini.setInteger(kSeriesSection, QStringLiteral("R-U-P"), m_series->Auswahl->itemIndex());
-    ini.setInteger(kSeriesSection, QStringLiteral("Schaltung"), m_series->Schaltung->itemIndex());
-    ini.setInteger(kSeriesSection, QStringLiteral("Scheinspannung"),
-                   m_series->Auswahl->itemIndex());
-
-    ini.setInteger(kParallelSection, QStringLiteral("Anzeige"), m_parallel->Display->itemIndex());
-    for (const auto& [key, quantity] : kParallelKeys)
-        ini.setValue(kParallelSection, QLatin1String(key),
-                     m_parallel->field(QLatin1String(quantity))->text());
-    ini.setInteger(kParallelSection, QStringLiteral("R-I-P"), m_parallel->Auswahl->itemIndex());
-    ini.setInteger(kParallelSection, QStringLiteral("Schaltung"),
-                   m_parallel->Schaltung->itemIndex());
-}
-
-void RLC::loadFactoryDefaults()
-{
-    const auto write = [](RLCNetzwerk* side, const char* quantity, const QString& text) {
-        writeText(side->field(QLatin1String(quantity)), withPunktKomma(text));
-    };
-    write(m_series, "F", QStringLiteral("10,000 MHz"));
-    write(m_series, "R", "1,000 " + kOhm);
-    write(m_series, "G", QStringLiteral("1,000 S"));
-    write(m_series, "L", QStringLiteral("42,000 µH"));
-    write(m_series, "BL", QStringLiteral("3,403 µS"));
-    write(m_series, "C", QStringLiteral("10,000 nF"));
-    write(m_series, "BC", QStringLiteral("628,140 mS"));
-    write(m_series, "I", QStringLiteral("1,000 A"));
-    m_series->Display->setItemIndex(0);
-    m_series->Auswahl->setItemIndex(0);
-    m_series->Schaltung->setItemIndex(0);
-
-    // R is 1 / G: 20 µS stand for 50 kΩ.
-    write(m_parallel, "F", QStringLiteral("10,000 MHz"));
-    write(m_parallel, "R", "50,000 k" + kOhm);
-    write(m_parallel, "G", QStringLiteral("0,020 mS"));
-    write(m_parallel, "L", QStringLiteral("42,000 µH"));
-    write(m_parallel, "XL", "2,638 k" + kOhm);
-    write(m_parallel, "C", QStringLiteral("10,000 nF"));
-    write(m_parallel, "XC", "1,591 " + kOhm);
-    write(m_parallel, "U", QStringLiteral("10,000 V"));
-    m_parallel->Display->setItemIndex(1);
-    m_parallel->Auswahl->setItemIndex(0);
-    m_parallel->Schaltung->setItemIndex(0);
-}
 
 void RLC::reformat()
 {

@@ -59,9 +59,6 @@ class RLC : public Page {
 public:
     explicit RLC(QWidget* parent = nullptr);
 
-    void loadSettings(const StoredSettings& stored) override;
-    void storeSettings(IniDocument& ini) const override;
-    void loadFactoryDefaults() override;
     void reformat() override;
 
     void RLC_R_Berechnung();

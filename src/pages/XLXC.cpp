@@ -1,8 +1,6 @@
 #include "XLXC.h"
 
 #include "schematics/PictureWidget.h"
-#include "settings/IniDocument.h"
-#include "settings/StoredSettings.h"
 #include "values/DisplayOptions.h"
 #include "values/Units.h"
 #include "values/ZahlenEinundAusgabe.h"
@@ -45,7 +43,7 @@ struct XLXC::HalfTexts {
 };
 
 XLXC::XLXC(QWidget* parent)
-    : Page(QStringLiteral("XLXC"), 110, parent)
+    : Page(parent)
 {
     auto* group = new QGroupBox(
         QStringLiteral(" Blind- und Scheinwiderstände von Induktivitäten und Kapazitäten "), this);
@@ -80,6 +78,29 @@ XLXC::XLXC(QWidget* parent)
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
              QRect(0, 366, 676, 20))
         ->setAlignment(Qt::AlignCenter);
+
+    // A stored selection beyond the last item selects the last one, "Blindwiderstand".
+    persistence()
+        .section(QStringLiteral("XL"))
+        .item(XLXC_RG_XL, "F-L-X", 3, 2, 2)
+        .text(m_xl.F, "Frequenz", "1,000", "1,000 MHz")
+        .text(m_xl.LC, "Induktivitaet", "10,000", "10,000 uH")
+        .text(m_xl.X, "BlindR", "62,830", "62,832 " + kOhm)
+        .text(m_xl.R, "WirkR", "6,283", "6,283 " + kOhm)
+        .text(m_xl.Z, "ScheinR", "63,145", "63,145 " + kOhm)
+        .text(m_xl.Q, "Guete-L", "10,000", "10")
+        .colour(m_xl.Q, "Schrift_Guete", "clWindowText")
+        .colour(m_xl.R, "Schrift_VerlustR", "clMedGray", kMedGray)
+        .section(QStringLiteral("XC"))
+        .item(XLXC_RG_XC, "F-C-X", 3, 2, 2)
+        .text(m_xc.F, "Frequenz", "1,000", "1,000 MHz")
+        .text(m_xc.LC, "Kapazitaet", "1,000", "1,000 nF")
+        .text(m_xc.X, "BlindR", "159,150", "159,155 " + kOhm)
+        .text(m_xc.R, "WirkR", "6,283", "79,577 k" + kOhm)
+        .text(m_xc.Z, "ScheinR", "159,150", "159,155 " + kOhm)
+        .text(m_xc.Q, "Verlustfaktor", "159,150", "500")
+        .colour(m_xc.Q, "Schrift_Guete", "clWindowText")
+        .colour(m_xc.R, "Schrift_VerlustR", "clMedGray", kMedGray);
 
     const auto plainRule = [](const QString& min, const QString& max) {
         return FieldRule{
@@ -290,84 +311,6 @@ void XLXC::XC_R_Berechnung()
     writeText(m_xc.Q, fixedText(Q, 0));
     writeValue(m_xc.Z, 1 / std::sqrt(1 / square(readValue(m_xc.R)) + 1 / square(readValue(m_xc.X))),
                kOhm);
-}
-
-namespace {
-
-struct Keys {
-    QString section, selection, lc, x, r, z, q;
-    QString lcDefault, xDefault, rDefault, zDefault, qDefault;
-};
-
-const Keys kXL{QStringLiteral("XL"),      QStringLiteral("F-L-X"),  QStringLiteral("Induktivitaet"),
-               QStringLiteral("BlindR"),  QStringLiteral("WirkR"),  QStringLiteral("ScheinR"),
-               QStringLiteral("Guete-L"), QStringLiteral("10,000"), QStringLiteral("62,830"),
-               QStringLiteral("6,283"),   QStringLiteral("63,145"), QStringLiteral("10,000")};
-const Keys kXC{QStringLiteral("XC"),
-               QStringLiteral("F-C-X"),
-               QStringLiteral("Kapazitaet"),
-               QStringLiteral("BlindR"),
-               QStringLiteral("WirkR"),
-               QStringLiteral("ScheinR"),
-               QStringLiteral("Verlustfaktor"),
-               QStringLiteral("1,000"),
-               QStringLiteral("159,150"),
-               QStringLiteral("6,283"),
-               QStringLiteral("159,150"),
-               QStringLiteral("159,150")};
-
-} // namespace
-
-void XLXC::loadSettings(const StoredSettings& s)
-{
-    for (const auto& [h, k] : {std::pair{m_xl, kXL}, std::pair{m_xc, kXC}}) {
-        h.group->setItemIndex(s.itemIndex(k.section, k.selection, 3, 2, 3));
-        writeText(h.F, s.fieldText(k.section, QStringLiteral("Frequenz"), QStringLiteral("1,000")));
-        writeText(h.LC, s.fieldText(k.section, k.lc, k.lcDefault));
-        writeText(h.X, s.fieldText(k.section, k.x, k.xDefault));
-        writeText(h.R, s.fieldText(k.section, k.r, k.rDefault));
-        writeText(h.Z, s.fieldText(k.section, k.z, k.zDefault));
-        writeText(h.Q, s.fieldText(k.section, k.q, k.qDefault));
-        h.Q->setFontColour(
-            s.colour(k.section, QStringLiteral("Schrift_Guete"), QStringLiteral("clWindowText")));
-        h.R->setFontColour(
-            s.colour(k.section, QStringLiteral("Schrift_VerlustR"), QStringLiteral("clMedGray")));
-    }
-}
-
-void XLXC::storeSettings(IniDocument& ini) const
-{
-    for (const auto& [h, k] : {std::pair{m_xl, kXL}, std::pair{m_xc, kXC}}) {
-        ini.setInteger(k.section, k.selection, h.group->itemIndex());
-        ini.setValue(k.section, QStringLiteral("Frequenz"), h.F->text());
-        ini.setValue(k.section, k.lc, h.LC->text());
-        ini.setValue(k.section, k.x, h.X->text());
-        ini.setValue(k.section, k.r, h.R->text());
-        ini.setValue(k.section, k.z, h.Z->text());
-        ini.setValue(k.section, k.q, h.Q->text());
-        ini.setValue(k.section, QStringLiteral("Schrift_Guete"), colourName(h.Q->fontColour()));
-        ini.setValue(k.section, QStringLiteral("Schrift_VerlustR"), colourName(h.R->fontColour()));
-    }
-}
-
-void XLXC::loadFactoryDefaults()
-{
-    writeText(m_xl.F, withPunktKomma(QStringLiteral("1,000 MHz")));
-    writeText(m_xl.LC, withPunktKomma(QStringLiteral("10,000 uH")));
-    writeText(m_xl.X, withPunktKomma("62,832 " + kOhm));
-    writeText(m_xl.R, withPunktKomma("6,283 " + kOhm));
-    writeText(m_xl.Z, withPunktKomma("63,145 " + kOhm));
-    writeText(m_xl.Q, QStringLiteral("10"));
-    m_xl.R->setFontColour(kMedGray);
-    XLXC_RG_XL->setItemIndex(2);
-    writeText(m_xc.F, withPunktKomma(QStringLiteral("1,000 MHz")));
-    writeText(m_xc.LC, withPunktKomma(QStringLiteral("1,000 nF")));
-    writeText(m_xc.X, withPunktKomma("159,155 " + kOhm));
-    writeText(m_xc.R, withPunktKomma("79,577 k" + kOhm));
-    writeText(m_xc.Z, withPunktKomma("159,155 " + kOhm));
-    writeText(m_xc.Q, QStringLiteral("500"));
-    m_xc.R->setFontColour(kMedGray);
-    XLXC_RG_XC->setItemIndex(2);
 }
 
 void XLXC::reformat()

@@ -16,9 +16,6 @@ class XLXC : public Page {
 public:
     explicit XLXC(QWidget* parent = nullptr);
 
-    void loadSettings(const StoredSettings& stored) override;
-    void storeSettings(IniDocument& ini) const override;
-    void loadFactoryDefaults() override;
     void reformat() override;
 
     void XL_F_Berechnung(double F);

@@ -52,7 +52,7 @@ QString dBText(long double a) { return fixedText(a) + QStringLiteral(" dB"); }
 } // namespace
 
 dB::dB(QWidget* parent)
-    : Page(QStringLiteral("dB"), 70, parent)
+    : Page(parent)
 {
     PageControl2 = new QTabWidget(this);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
@@ -113,6 +113,41 @@ dB::dB(QWidget* parent)
     PageControl2->addTab(buildSubPage(m_power, power), power.caption);
     PageControl2->addTab(buildSubPage(m_voltage, voltage), voltage.caption);
     PageControl2->setCurrentIndex(1); // designed with "Spannung" in front
+
+    // The power sub-page is read first and its gain/loss word follows its factor. "Va" is read
+    // before the texts into the font size of that word, and written after them, always as 0.
+    QLabel* powerWord = m_power.word;
+    const Persistence::Store zero = [](IniDocument& ini, const QString& section,
+                                       const QString& key) { ini.setBool(section, key, false); };
+    persistence()
+        .storeSections({QStringLiteral("dB-Register"), QStringLiteral("dB-U"),
+                        QStringLiteral("dB-P")})
+        .section(QStringLiteral("dB-Register"))
+        .tab(PageControl2, "dB-Karte", 2)
+        .section(QStringLiteral("dB-P"))
+        .custom(
+            "Va",
+            [powerWord](const StoredSettings& stored, const QString& section, const QString& key) {
+                QFont font = powerWord->font();
+                font.setPointSize(stored.boolean(section, key, true) ? 18 : 14);
+                powerWord->setFont(font);
+            },
+            {});
+    declareRatio(m_power, "Pin-Zahl", "Pout-Zahl", "10,000");
+    persistence().custom("Va", {}, zero).section(QStringLiteral("dB-U"));
+    declareRatio(m_voltage, "Uin-Zahl", "Uout-Zahl", "20,000");
+    persistence().custom("Va", {}, zero);
+}
+
+void dB::declareRatio(Ratio& r, const char* inKey, const char* outKey, const char* gain)
+{
+    Ratio* ratio = &r;
+    persistence()
+        .text(r.in, inKey, "20,000", "20,000 " + r.unit)
+        .text(r.out, outKey, "200,000", "200,000 " + r.unit)
+        .text(r.gain, "a-dB", gain, QString::fromLatin1(gain) + " dB")
+        .text(r.factor, "a-lin", "10,000", "10,000")
+        .afterLoad([ratio] { writeText(ratio->word, gainWord(signOf(readValue(ratio->factor), 1))); });
 }
 
 QWidget* dB::buildSubPage(Ratio& r, const SubPage& t)
@@ -204,87 +239,6 @@ QWidget* dB::buildSubPage(Ratio& r, const SubPage& t)
     onLeave(r.gain, &dB::dB_a_Verlassen, ratio);
     onLeave(r.factor, &dB::dB_Faktor_Verlassen, ratio);
     return page;
-}
-
-struct dB::Keys {
-    QString section, in, out;
-    QString inDefault, outDefault, gainDefault;
-};
-
-namespace {
-
-const QString kKarteSection = QStringLiteral("dB-Register");
-const QString kKarte = QStringLiteral("dB-Karte");
-const QString kGainKey = QStringLiteral("a-dB");
-const QString kFactorKey = QStringLiteral("a-lin");
-const QString kVa = QStringLiteral("Va");
-
-} // namespace
-
-void dB::loadSettings(const StoredSettings& stored)
-{
-    const int karte = stored.integer(kKarteSection, kKarte, 2);
-    if (karte >= 0 && karte < PageControl2->count())
-        PageControl2->setCurrentIndex(karte);
-    QFont word = m_power.word->font();
-    word.setPointSize(stored.boolean(QStringLiteral("dB-P"), kVa, true) ? 18 : 14);
-    m_power.word->setFont(word);
-
-    loadRatio(stored, m_power,
-              {QStringLiteral("dB-P"), QStringLiteral("Pin-Zahl"), QStringLiteral("Pout-Zahl"),
-               QStringLiteral("20,000"), QStringLiteral("200,000"), QStringLiteral("10,000")});
-    loadRatio(stored, m_voltage,
-              {QStringLiteral("dB-U"), QStringLiteral("Uin-Zahl"), QStringLiteral("Uout-Zahl"),
-               QStringLiteral("20,000"), QStringLiteral("200,000"), QStringLiteral("20,000")});
-}
-
-void dB::loadRatio(const StoredSettings& stored, Ratio& r, const Keys& keys)
-{
-    writeText(r.in, stored.fieldText(keys.section, keys.in, keys.inDefault));
-    writeText(r.out, stored.fieldText(keys.section, keys.out, keys.outDefault));
-    writeText(r.gain, stored.fieldText(keys.section, kGainKey, keys.gainDefault));
-    writeText(r.factor, stored.fieldText(keys.section, kFactorKey, QStringLiteral("10,000")));
-    writeText(r.word, gainWord(signOf(readValue(r.factor), 1)));
-}
-
-void dB::storeSettings(IniDocument& ini) const
-{
-    ini.setInteger(kKarteSection, kKarte, PageControl2->currentIndex());
-    storeRatio(ini, m_voltage,
-               {QStringLiteral("dB-U"),
-                QStringLiteral("Uin-Zahl"),
-                QStringLiteral("Uout-Zahl"),
-                {},
-                {},
-                {}});
-    storeRatio(ini, m_power,
-               {QStringLiteral("dB-P"),
-                QStringLiteral("Pin-Zahl"),
-                QStringLiteral("Pout-Zahl"),
-                {},
-                {},
-                {}});
-}
-
-void dB::storeRatio(IniDocument& ini, const Ratio& r, const Keys& keys)
-{
-    ini.setValue(keys.section, keys.in, r.in->text());
-    ini.setValue(keys.section, keys.out, r.out->text());
-    ini.setValue(keys.section, kGainKey, r.gain->text());
-    ini.setValue(keys.section, kFactorKey, r.factor->text());
-    ini.setBool(keys.section, kVa, false);
-}
-
-void dB::loadFactoryDefaults()
-{
-    writeText(m_voltage.in, withPunktKomma(QStringLiteral("20,000 V")));
-    writeText(m_voltage.out, withPunktKomma(QStringLiteral("200,000 V")));
-    writeText(m_voltage.gain, withPunktKomma(QStringLiteral("20,000 dB")));
-    writeText(m_voltage.factor, withPunktKomma(QStringLiteral("10,000")));
-    writeText(m_power.in, withPunktKomma(QStringLiteral("20,000 W")));
-    writeText(m_power.out, withPunktKomma(QStringLiteral("200,000 W")));
-    writeText(m_power.gain, withPunktKomma(QStringLiteral("10,000 dB")));
-    writeText(m_power.factor, withPunktKomma(QStringLiteral("10,000")));
 }
 
 void dB::reformat()

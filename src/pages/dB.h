@@ -17,9 +17,6 @@ class dB : public Page {
 public:
     explicit dB(QWidget* parent = nullptr);
 
-    void loadSettings(const StoredSettings& stored) override;
-    void storeSettings(IniDocument& ini) const override;
-    void loadFactoryDefaults() override;
     void reformat() override;
 
     // One sub-page and its fields.
@@ -48,9 +45,7 @@ private:
     struct SubPage;
     QWidget* buildSubPage(Ratio& r, const SubPage& texts);
     // The keys of one sub-page's section ("dB-P", "dB-U").
-    struct Keys;
-    static void loadRatio(const StoredSettings& stored, Ratio& r, const Keys& keys);
-    static void storeRatio(IniDocument& ini, const Ratio& r, const Keys& keys);
+    void declareRatio(Ratio& r, const char* inKey, const char* outKey, const char* gain);
     static void reformatRatio(Ratio& r);
 
     QTabWidget* PageControl2 = nullptr;

@@ -2,8 +2,6 @@
 
 #include "rf/Levels.h"
 #include "schematics/PictureWidget.h"
-#include "settings/IniDocument.h"
-#include "settings/StoredSettings.h"
 #include "values/DisplayOptions.h"
 #include "values/EinstellungenundRoutinen.h"
 #include "values/Units.h"
@@ -40,7 +38,7 @@ void writeResult(EditField* field, long double value, const QString& unit)
 } // namespace
 
 dBm::dBm(QWidget* parent)
-    : Page(QStringLiteral("dBm"), 90, parent)
+    : Page(parent)
 {
     auto* group =
         new QGroupBox(QStringLiteral(" Leistungsverhältnis relativ zum Pegel   0dBm = 1mW "), this);
@@ -87,6 +85,15 @@ dBm::dBm(QWidget* parent)
     m_R->setText(QStringLiteral("50"));
     m_Ueff->setText(QStringLiteral("100"));
     m_Uss->setText(QStringLiteral("100"));
+
+    // 0 dBm is 1 mW: the factory power and voltages carry their milli prefix.
+    persistence()
+        .section(QStringLiteral("dBm"))
+        .text(m_dB, "dBm", "0", "0 dBm")
+        .text(m_lin, "Leistung", "1,000", "1,000 mW")
+        .text(m_Ueff, "Ueff", "223,607", "223,607 mV")
+        .text(m_Uss, "Uss", "632,456", "632,456 mV")
+        .text(m_R, "Impedanz", "50,000", "50,000 " + kOhm);
 
     const auto rule = [](const char* min, const char* max) {
         return FieldRule{.min = QLatin1String(min), .max = QLatin1String(max)};
@@ -149,37 +156,6 @@ void dBm::dbm_Uss_Berechnung(double Uss)
     writeResult(m_lin, P, kWatt);
     writeResult(m_Ueff, a, kVolt);
     writeText(m_dB, dbmText(levels::dbmFromPower(P)));
-}
-
-void dBm::loadSettings(const StoredSettings& stored)
-{
-    writeText(m_dB, stored.fieldText(kSection, QStringLiteral("dBm"), QStringLiteral("0")));
-    writeText(m_lin,
-              stored.fieldText(kSection, QStringLiteral("Leistung"), QStringLiteral("1,000")));
-    writeText(m_Ueff,
-              stored.fieldText(kSection, QStringLiteral("Ueff"), QStringLiteral("223,607")));
-    writeText(m_Uss, stored.fieldText(kSection, QStringLiteral("Uss"), QStringLiteral("632,456")));
-    writeText(m_R,
-              stored.fieldText(kSection, QStringLiteral("Impedanz"), QStringLiteral("50,000")));
-}
-
-void dBm::storeSettings(IniDocument& ini) const
-{
-    ini.setValue(kSection, QStringLiteral("dBm"), m_dB->text());
-    ini.setValue(kSection, QStringLiteral("Leistung"), m_lin->text());
-    ini.setValue(kSection, QStringLiteral("Ueff"), m_Ueff->text());
-    ini.setValue(kSection, QStringLiteral("Uss"), m_Uss->text());
-    ini.setValue(kSection, QStringLiteral("Impedanz"), m_R->text());
-}
-
-void dBm::loadFactoryDefaults()
-{
-    // 0 dBm is 1 mW: the power and the voltages carry their milli prefix.
-    writeText(m_dB, QStringLiteral("0 dBm"));
-    writeText(m_lin, withPunktKomma(QStringLiteral("1,000 mW")));
-    writeText(m_Ueff, withPunktKomma(QStringLiteral("223,607 mV")));
-    writeText(m_Uss, withPunktKomma(QStringLiteral("632,456 mV")));
-    writeText(m_R, withPunktKomma("50,000 " + kOhm));
 }
 
 void dBm::reformat()

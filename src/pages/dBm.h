@@ -13,9 +13,6 @@ class dBm : public Page {
 public:
     explicit dBm(QWidget* parent = nullptr);
 
-    void loadSettings(const StoredSettings& stored) override;
-    void storeSettings(IniDocument& ini) const override;
-    void loadFactoryDefaults() override;
     void reformat() override;
 
     void dbm_dB_Berechnung(double L); // the level field, which it rewrites last

@@ -41,7 +41,7 @@ long double voltageDecibels(long double ratio) { return levels::decibelsFromFact
 } // namespace
 
 dBrel::dBrel(QWidget* parent)
-    : Page(QStringLiteral("dBrel"), 80, parent)
+    : Page(parent)
 {
     auto* group = new QGroupBox(QStringLiteral(" dB relativ "), this);
     group->setGeometry(6, 6, 676, 384);
@@ -105,6 +105,33 @@ dBrel::dBrel(QWidget* parent)
     field("dBrelU_E_pdB")->setText(QStringLiteral(" 4"));
     field("dBrelU_E_mdB")->setText(QStringLiteral(" 4"));
     field("dBrelU_E_pmdB")->setText(QStringLiteral(" 1"));
+
+    // The reference comes back from the settings in prefix form (the notation follows after
+    // loading); the step and comparison values are recomputed, not stored. Values below 1 V
+    // carry their prefix, as the page shows them after any entry.
+    EditField* ref = field("dBrelU_E_0dB");
+    persistence()
+        .section(QStringLiteral("dBrel"))
+        .text(ref, "Ref-Zahl", "775,000", "775,000 mV")
+        .afterLoad([ref] { writeText(ref, Zahlenausgabe(Zahleneingabe(ref->text())) + dBrel_Einheit); })
+        .text(field("dBrelU_E_pdB"), "plusdB", "1,500", "4,500 dB")
+        .text(field("dBrelU_E_mdB"), "minusdB", "2,500", "4,500 dB")
+        .text(field("dBrelU_E_pmdB"), "plusminusdB", "1,000", "1,000 dB")
+        .custom("Anzeige", {},
+                [](IniDocument& ini, const QString& section, const QString& key) {
+                    ini.setInteger(section, key, static_cast<int>(notation()));
+                });
+    const std::pair<const char*, const char*> results[] = {
+        {"dBrelU_E_p20dB", "7,750 V"},     {"dBrelU_E_p10dB", "2,451 V"},
+        {"dBrelU_E_p6dB", "1,546 V"},      {"dBrelU_E_p3dB", "1,095 V"},
+        {"dBrelU_E_p1dB", "869,564 mV"},   {"dBrelU_E_m1dB", "690,719 mV"},
+        {"dBrelU_E_m3dB", "548,658 mV"},   {"dBrelU_E_m6dB", "388,420 mV"},
+        {"dBrelU_E_m10dB", "245,077 mV"},  {"dBrelU_E_m20dB", "77,500 mV"},
+        {"dBrelU_E_pUdB", "1,301 V"},      {"dBrelU_E_pmUdBo", "820,922 mV"},
+        {"dBrelU_E_pmUdBu", "731,647 mV"}, {"dBrelU_E_mUdB", "461,638 mV"},
+    };
+    for (const auto& [name, text] : results)
+        persistence().factoryText(field(name), QString::fromUtf8(text));
 
     // Tab runs from the reference through the comparison boxes, top to bottom.
     const char* const tabOrder[] = {"dBrelU_E_0dB",    "dBrelU_E_pUdB", "dBrelU_E_pdB",
@@ -229,44 +256,8 @@ void dBrel::dBrel_Berechnung(int Eingabe)
 
 void dBrel::loadSettings(const StoredSettings& stored)
 {
-    // The reference comes back in prefix form; the notation is applied after loading.
-    const double ref = Zahleneingabe(
-        stored.fieldText(kSection, QStringLiteral("Ref-Zahl"), QStringLiteral("775,000")));
-    writeText(field("dBrelU_E_0dB"), Zahlenausgabe(ref) + dBrel_Einheit);
-    writeText(field("dBrelU_E_pdB"),
-              stored.fieldText(kSection, QStringLiteral("plusdB"), QStringLiteral("1,500")));
-    writeText(field("dBrelU_E_mdB"),
-              stored.fieldText(kSection, QStringLiteral("minusdB"), QStringLiteral("2,500")));
-    writeText(field("dBrelU_E_pmdB"),
-              stored.fieldText(kSection, QStringLiteral("plusminusdB"), QStringLiteral("1,000")));
+    Page::loadSettings(stored);
     dBrel_Berechnung(0);
-}
-
-void dBrel::storeSettings(IniDocument& ini) const
-{
-    ini.setValue(kSection, QStringLiteral("Ref-Zahl"), field("dBrelU_E_0dB")->text());
-    ini.setValue(kSection, QStringLiteral("plusdB"), field("dBrelU_E_pdB")->text());
-    ini.setValue(kSection, QStringLiteral("minusdB"), field("dBrelU_E_mdB")->text());
-    ini.setValue(kSection, QStringLiteral("plusminusdB"), field("dBrelU_E_pmdB")->text());
-    ini.setInteger(kSection, QStringLiteral("Anzeige"), static_cast<int>(notation()));
-}
-
-void dBrel::loadFactoryDefaults()
-{
-    // Values below 1 V carry their prefix, as the page shows them after any entry.
-    const std::pair<const char*, const char*> texts[] = {
-        {"dBrelU_E_p20dB", "7,750 V"},     {"dBrelU_E_p10dB", "2,451 V"},
-        {"dBrelU_E_p6dB", "1,546 V"},      {"dBrelU_E_p3dB", "1,095 V"},
-        {"dBrelU_E_p1dB", "869,564 mV"},   {"dBrelU_E_m1dB", "690,719 mV"},
-        {"dBrelU_E_m3dB", "548,658 mV"},   {"dBrelU_E_m6dB", "388,420 mV"},
-        {"dBrelU_E_m10dB", "245,077 mV"},  {"dBrelU_E_m20dB", "77,500 mV"},
-        {"dBrelU_E_0dB", "775,000 mV"},    {"dBrelU_E_pdB", "4,500 dB"},
-        {"dBrelU_E_pUdB", "1,301 V"},      {"dBrelU_E_pmdB", "1,000 dB"},
-        {"dBrelU_E_pmUdBo", "820,922 mV"}, {"dBrelU_E_pmUdBu", "731,647 mV"},
-        {"dBrelU_E_mdB", "4,500 dB"},      {"dBrelU_E_mUdB", "461,638 mV"},
-    };
-    for (const auto& [name, text] : texts)
-        writeText(field(name), withPunktKomma(QString::fromUtf8(text)));
 }
 
 void dBrel::reformat()

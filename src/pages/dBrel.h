@@ -17,8 +17,6 @@ public:
     explicit dBrel(QWidget* parent = nullptr);
 
     void loadSettings(const StoredSettings& stored) override;
-    void storeSettings(IniDocument& ini) const override;
-    void loadFactoryDefaults() override;
     void reformat() override;
 
     // The calculation after an entry; `Eingabe` names the field (0 reference, 1 offset above,

@@ -2,8 +2,6 @@
 
 #include "rf/Levels.h"
 #include "schematics/PictureWidget.h"
-#include "settings/IniDocument.h"
-#include "settings/StoredSettings.h"
 #include "values/DisplayOptions.h"
 #include "values/Units.h"
 #include "values/ZahlenEinundAusgabe.h"
@@ -31,7 +29,7 @@ QString dbuvText(long double level) { return fixedText(level) + QStringLiteral("
 } // namespace
 
 dBuV::dBuV(QWidget* parent)
-    : Page(QStringLiteral("dBuV"), 100, parent)
+    : Page(parent)
 {
     auto* group = new QGroupBox(
         QStringLiteral(" Amplitudenverhältnis relativ zum Pegel    0 dBµV = 1 µV "), this);
@@ -82,6 +80,16 @@ dBuV::dBuV(QWidget* parent)
     m_R->setText(QStringLiteral("100"));
     m_Ueff->setText(QStringLiteral("100"));
     m_Uss->setText(QStringLiteral("282"));
+
+    // 0 dBµV is 1 µV: the factory voltages and the power carry their prefixes.
+    persistence()
+        .section(QStringLiteral("dBuV"))
+        .text(m_dB, "dBuV", "0", "0 dBµV")
+        .text(m_dBm, "dBm", "0", "-108,751 dBm")
+        .text(m_lin, "Leistung", "100,000", "13,333 fW")
+        .text(m_Ueff, "Ueff", "200,000", "1,000 µV")
+        .text(m_Uss, "Uss", "282,840", "2,828 µV")
+        .text(m_R, "Impedanz", "50,000", "75,000 " + kOhm);
 
     const auto rule = [](const char* min, const char* max) {
         return FieldRule{.min = QLatin1String(min), .max = QLatin1String(max)};
@@ -168,40 +176,6 @@ void dBuV::dBuV_Uss_Berechnung(double Uss)
     writeValue(m_lin, P, kWatt);
     writeText(m_dB, dbuvText(levels::dbuvFromRms(ueff)));
     writeText(m_dBm, dbmText(levels::dbmFromPower(P)));
-}
-
-void dBuV::loadSettings(const StoredSettings& stored)
-{
-    writeText(m_dB, stored.fieldText(kSection, QStringLiteral("dBuV"), QStringLiteral("0")));
-    writeText(m_dBm, stored.fieldText(kSection, QStringLiteral("dBm"), QStringLiteral("0")));
-    writeText(m_lin,
-              stored.fieldText(kSection, QStringLiteral("Leistung"), QStringLiteral("100,000")));
-    writeText(m_Ueff,
-              stored.fieldText(kSection, QStringLiteral("Ueff"), QStringLiteral("200,000")));
-    writeText(m_Uss, stored.fieldText(kSection, QStringLiteral("Uss"), QStringLiteral("282,840")));
-    writeText(m_R,
-              stored.fieldText(kSection, QStringLiteral("Impedanz"), QStringLiteral("50,000")));
-}
-
-void dBuV::storeSettings(IniDocument& ini) const
-{
-    ini.setValue(kSection, QStringLiteral("dBuV"), m_dB->text());
-    ini.setValue(kSection, QStringLiteral("dBm"), m_dBm->text());
-    ini.setValue(kSection, QStringLiteral("Leistung"), m_lin->text());
-    ini.setValue(kSection, QStringLiteral("Ueff"), m_Ueff->text());
-    ini.setValue(kSection, QStringLiteral("Uss"), m_Uss->text());
-    ini.setValue(kSection, QStringLiteral("Impedanz"), m_R->text());
-}
-
-void dBuV::loadFactoryDefaults()
-{
-    // 0 dBµV is 1 µV: the voltages and the power carry their prefixes.
-    writeText(m_dB, QStringLiteral("0 dBµV"));
-    writeText(m_dBm, withPunktKomma(QStringLiteral("-108,751 dBm")));
-    writeText(m_lin, withPunktKomma(QStringLiteral("13,333 fW")));
-    writeText(m_Ueff, withPunktKomma(QStringLiteral("1,000 µV")));
-    writeText(m_Uss, withPunktKomma(QStringLiteral("2,828 µV")));
-    writeText(m_R, withPunktKomma("75,000 " + kOhm));
 }
 
 void dBuV::reformat()

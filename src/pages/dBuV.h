@@ -13,9 +13,6 @@ class dBuV : public Page {
 public:
     explicit dBuV(QWidget* parent = nullptr);
 
-    void loadSettings(const StoredSettings& stored) override;
-    void storeSettings(IniDocument& ini) const override;
-    void loadFactoryDefaults() override;
     void reformat() override;
 
     void dBuV_dB_Berechnung(double Lu);  // the dBµV level field, which it rewrites

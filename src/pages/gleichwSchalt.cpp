@@ -2,8 +2,6 @@
 
 #include "rf/Transformation.h"
 #include "schematics/PictureWidget.h"
-#include "settings/IniDocument.h"
-#include "settings/StoredSettings.h"
 #include "values/DisplayOptions.h"
 #include "values/Units.h"
 #include "widgets/EditField.h"
@@ -19,14 +17,13 @@ namespace {
 
 constexpr long double kTwoPi = 6.283185307179586477L;
 constexpr int kFieldHeight = 22;
-const QString kSection = QStringLiteral("PS-Gleich");
 const QString kHenry = QStringLiteral("H");
 const QString kFarad = QStringLiteral("F");
 
 } // namespace
 
 gleichwSchalt::gleichwSchalt(QWidget* parent)
-    : Page(QStringLiteral("gleichwSchalt"), 160, parent)
+    : Page(parent)
 {
     auto* group = new QGroupBox(QStringLiteral(" Parallel- / Serientransformation "), this);
     group->setGeometry(6, 6, 676, 392);
@@ -82,6 +79,18 @@ gleichwSchalt::gleichwSchalt(QWidget* parent)
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
              QRect(0, 362, 676, 20))
         ->setAlignment(Qt::AlignCenter);
+
+    persistence()
+        .section(QStringLiteral("PS-Gleich"))
+        .text(m_F, "Frequenz", "3,600", "3,600 MHz")
+        .text(m_Rp, "Rp", "25,000", "25,000 " + kOhm)
+        .text(m_Lp, "Lp", "10,000", "10,000 H")
+        .text(m_Cp, "Cp", "195,450", "195,455 F")
+        .text(m_Xp, "Xp", "226,195", "226,195 " + kOhm)
+        .text(m_Rs, "Rs", "202,994", "24,698 " + kOhm)
+        .text(m_Ls, "Ls", "99,188", "120,682 H")
+        .text(m_Cs, "Cs", "19,705", "16,195 F")
+        .text(m_Xs, "Xs", "2,730", "2,730 " + kOhm);
 
     const FieldRule range{.min = QStringLiteral("1e-24"), .max = QStringLiteral("1e24")};
     connectInputFields(
@@ -169,44 +178,9 @@ void gleichwSchalt::PS_Cs_Berechnung(double Cs)
     fromSeries(readValue(m_Rs), Xs, true, false);
 }
 
-namespace {
-
-const std::pair<const char*, const char*> kKeys[] = {
-    {"Frequenz", "3,600"}, {"Rp", "25,000"}, {"Lp", "10,000"}, {"Cp", "195,450"}, {"Xp", "226,195"},
-    {"Rs", "202,994"},     {"Ls", "99,188"}, {"Cs", "19,705"}, {"Xs", "2,730"},
-};
-
-} // namespace
-
-void gleichwSchalt::loadSettings(const StoredSettings& stored)
-{
-    EditField* fields[] = {m_F, m_Rp, m_Lp, m_Cp, m_Xp, m_Rs, m_Ls, m_Cs, m_Xs};
-    for (std::size_t i = 0; i < std::size(kKeys); ++i)
-        writeText(fields[i], stored.fieldText(kSection, QLatin1String(kKeys[i].first),
-                                              QLatin1String(kKeys[i].second)));
-}
-
-void gleichwSchalt::storeSettings(IniDocument& ini) const
-{
-    const EditField* fields[] = {m_F, m_Rp, m_Lp, m_Cp, m_Xp, m_Rs, m_Ls, m_Cs, m_Xs};
-    for (std::size_t i = 0; i < std::size(kKeys); ++i)
-        ini.setValue(kSection, QLatin1String(kKeys[i].first), fields[i]->text());
-}
-
 void gleichwSchalt::loadFactoryDefaults()
 {
-    const auto write = [](EditField* f, const QString& text) {
-        writeText(f, withPunktKomma(text));
-    };
-    write(m_F, QStringLiteral("3,600 MHz"));
-    write(m_Rp, "25,000 " + kOhm);
-    write(m_Lp, QStringLiteral("10,000 H"));
-    write(m_Cp, QStringLiteral("195,455 F"));
-    write(m_Xp, "226,195 " + kOhm);
-    write(m_Rs, "24,698 " + kOhm);
-    write(m_Ls, QStringLiteral("120,682 H"));
-    write(m_Cs, QStringLiteral("16,195 F"));
-    write(m_Xs, "2,730 " + kOhm);
+    Page::loadFactoryDefaults();
     PS_Rp_Berechnung(25); // rewrites everything that follows from Rp
 }
 

@@ -14,8 +14,6 @@ class gleichwSchalt : public Page {
 public:
     explicit gleichwSchalt(QWidget* parent = nullptr);
 
-    void loadSettings(const StoredSettings& stored) override;
-    void storeSettings(IniDocument& ini) const override;
     void loadFactoryDefaults() override;
     void reformat() override;
 
