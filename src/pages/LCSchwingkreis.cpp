@@ -1,6 +1,6 @@
 #include "LCSchwingkreis.h"
 
-#include "schematics/PictureWidget.h"
+#include "schematics/PictureSet.h"
 #include "values/DisplayOptions.h"
 #include "values/EinstellungenundRoutinen.h"
 #include "values/Units.h"
@@ -162,13 +162,11 @@ LCSchwingkreis::Side LCSchwingkreis::buildSide(QWidget* parent, const QRect& geo
     // side by side, as the window lays them out when it shows (wide enough for this font)
     s.Schaltung->placeItems(
         {QRect(70, 20, 55, 20), QRect(130, 20, 78, 20), QRect(210, 20, 84, 20)});
-    const char* pictures[2][3] = {{"LC_I_P_LC", "LC_I_P_RLC", "LC_I_P_RLCR"},
-                                  {"LC_I_R_LC", "LC_I_R_RLC", "LC_I_R_RLCR"}};
-    for (int i = 0; i < 3; ++i) {
-        s.pictures[i] = new PictureWidget(QLatin1String(pictures[parallel ? 0 : 1][i]), 8, box);
-        s.pictures[i]->move(43, 222);
-        s.pictures[i]->hide();
-    }
+    const QString pictures = parallel ? QStringLiteral("LC_I_P_") : QStringLiteral("LC_I_R_");
+    s.pictures = std::make_shared<PictureSet>(
+        box, QPoint(43, 222), 8,
+        std::vector<PictureSet::Entry>{
+            {pictures + "LC"}, {pictures + "RLC"}, {pictures + "RLCR"}});
     s.rsLabel = addLabel(box, QStringLiteral("Rs"), QRect(10, 320, 24, kFieldHeight));
     s.Rs = addField(box, p + "Rs", QRect(36, 320, 100, kFieldHeight));
     s.rlLabel = addLabel(box, QStringLiteral("RL"), QRect(178, 320, 24, kFieldHeight));
@@ -329,15 +327,14 @@ void LCSchwingkreis::selectComputed(const Side& s)
 
 void LCSchwingkreis::showCircuit(const Side& s)
 {
-    for (QWidget* w : {static_cast<QWidget*>(s.pictures[0]), static_cast<QWidget*>(s.pictures[1]),
-                       static_cast<QWidget*>(s.pictures[2]), static_cast<QWidget*>(s.rsLabel),
-                       static_cast<QWidget*>(s.Rs), static_cast<QWidget*>(s.rlLabel),
-                       static_cast<QWidget*>(s.RL)})
-        w->hide();
     const int circuit = s.Schaltung->itemIndex();
-    if (circuit < 0)
+    s.pictures->show(circuit);
+    if (circuit < 0) {
+        for (QWidget* w : {static_cast<QWidget*>(s.rsLabel), static_cast<QWidget*>(s.Rs),
+                           static_cast<QWidget*>(s.rlLabel), static_cast<QWidget*>(s.RL)})
+            w->hide();
         return;
-    s.pictures[circuit]->show();
+    }
     const bool withSourceAndLoad = circuit != Alone;
     for (QWidget* w : {static_cast<QWidget*>(s.rsLabel), static_cast<QWidget*>(s.Rs),
                        static_cast<QWidget*>(s.rlLabel), static_cast<QWidget*>(s.RL)})

@@ -2,12 +2,14 @@
 
 #include "Page.h"
 
+#include <memory>
+
 class QLabel;
 
 namespace ampero {
 
 class EditField;
-class PictureWidget;
+class PictureSet;
 class RadioGroup;
 
 // The page "LC-Schwingkreis": a parallel (left) and a series (right) resonant circuit, each
@@ -45,7 +47,7 @@ public:
         QLabel* rlLabel;
         RadioGroup* Auswahl;   // " berechnen ": F, L, C
         RadioGroup* Schaltung; // LC, LC - ser., LC - par.
-        PictureWidget* pictures[3];
+        std::shared_ptr<PictureSet> pictures; // the circuit variants, one shown
     };
     const Side& parallelSide() const { return m_p; }
     const Side& seriesSide() const { return m_r; }

@@ -1,6 +1,6 @@
 #include "RCGlieder.h"
 
-#include "schematics/PictureWidget.h"
+#include "schematics/PictureSet.h"
 #include "values/DisplayOptions.h"
 #include "values/Units.h"
 #include "widgets/EditField.h"
@@ -40,14 +40,10 @@ RCGlieder::RCGlieder(QWidget* parent)
     RC_RG_Schaltung->placeItems(
         {QRect(12, 20, 150, 20), QRect(12, 44, 150, 20), QRect(170, 20, 150, 20)});
 
-    const char* pictures[3][2] = {
-        {"RC_I_RCGlied", "Image1"}, {"RC_I_Wien", "Image32"}, {"RC_I_DoppelT", "Image31"}};
-    for (int i = 0; i < 3; ++i) {
-        m_pictures[i] = new PictureWidget(QLatin1String(pictures[i][0]), 10, group);
-        m_pictures[i]->setObjectName(QLatin1String(pictures[i][1]));
-        m_pictures[i]->move(16, 120);
-        m_pictures[i]->hide();
-    }
+    m_pictures = PictureSet(group, {16, 120}, 10,
+                            {{"RC_I_RCGlied", "Image1"},
+                             {"RC_I_Wien", "Image32"},
+                             {"RC_I_DoppelT", "Image31"}});
 
     auto* panel = new QFrame(group);
     // the style's own panel frame: a raised bevel draws its light edges in the window's
@@ -127,8 +123,7 @@ void RCGlieder::RC_RG_SchaltungClick()
     const int network = RC_RG_Schaltung->itemIndex() + 1;
     if (network < 1)
         return;
-    for (int i = 0; i < 3; ++i)
-        m_pictures[i]->setVisible(i == network - 1);
+    m_pictures.show(network - 1);
     Label30->setText(network == 1 ? QStringLiteral("Grenzfrequenz")
                                   : QStringLiteral("Mittenfrequenz"));
     const bool twinT = network == 3;

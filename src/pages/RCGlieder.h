@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Page.h"
+#include "schematics/PictureSet.h"
 
 class QLabel;
 
@@ -8,7 +9,6 @@ namespace ampero {
 
 class EditField;
 class Operand;
-class PictureWidget;
 class RadioGroup;
 
 // The page "RC-Glieder": cut-off or centre frequency and time constant of an RC low-pass, a
@@ -50,7 +50,7 @@ private:
     QLabel* Label30;
     QLabel* Label33;
     QLabel* Label35;
-    PictureWidget* m_pictures[3];
+    PictureSet m_pictures;
 };
 
 } // namespace ampero

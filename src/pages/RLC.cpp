@@ -1,7 +1,7 @@
 #include "RLC.h"
 
 #include "rf/RLCNetwork.h"
-#include "schematics/PictureWidget.h"
+#include "schematics/PictureSet.h"
 #include "settings/IniDocument.h"
 #include "values/DisplayOptions.h"
 #include "values/Units.h"
@@ -81,6 +81,14 @@ EditField* RLCNetzwerk::field(const QString& quantity) const
 
 QLabel* RLCNetzwerk::label(const QString& name) const { return findChild<QLabel*>(name); }
 
+QString RLCNetzwerk::pictureName(int circuit, int view) const
+{
+    if (circuit < 0 || circuit > 2 || view < 0 || view > 2)
+        return {};
+    return QStringLiteral("RLC_I_") + namesOf(m_kind).side + QLatin1Char('_') +
+           kCircuits[circuit] + QString::number(view + 1);
+}
+
 void RLCNetzwerk::addRow(const QString& labelName, const QString& labelText,
                          const QString& quantity, const QString& hint, int x, int y)
 {
@@ -129,16 +137,12 @@ void RLCNetzwerk::build()
     Display->setGeometry(214, 66, 146, 44);
     Display->placeItems({QRect(10, 20, 62, 20), QRect(78, 20, 62, 20)});
 
-    // the pictures in one place, one visible
-    for (int c = 0; c < 3; ++c) {
-        for (int v = 1; v <= 3; ++v) {
-            const QString name =
-                QStringLiteral("RLC_I_") + s + QLatin1Char('_') + kCircuits[c] + QString::number(v);
-            auto* picture = new PictureWidget(name, 10, group);
-            picture->move(26, 114);
-            m_managed.insert(name, picture);
-        }
-    }
+    // the pictures in one place, one visible: each circuit in its three views
+    std::vector<PictureSet::Entry> pictures;
+    for (int c = 0; c < 3; ++c)
+        for (int v = 1; v <= 3; ++v)
+            pictures.push_back({pictureName(c, v - 1)});
+    m_pictures = PictureSet(group, {26, 114}, 10, pictures);
     QLabel* note = Page::addLabel(group, QStringLiteral("U* Bezugsgröße der Berechnung"),
                                   QRect(26, 256, 300, 18), n.note);
     m_managed.insert(n.note, note);
@@ -374,9 +378,6 @@ QSet<QString> RLCNetzwerk::visibleFor(int view, int circuit, int display) const
         v << L("L") << E("L");
     if (hasC)
         v << L("C") << E("C");
-    if (circuit >= 0 && view >= 0)
-        v << QStringLiteral("RLC_I_") + s + QLatin1Char('_') + kCircuits[circuit] +
-                 QString::number(view + 1);
     if (view == Widerstand) {
         if (hasL)
             v << L("XL") << E(widst ? "XL" : "BL");
@@ -410,6 +411,7 @@ void RLCNetzwerk::applySelections()
         visibleFor(Auswahl->itemIndex(), Schaltung->itemIndex(), Display->itemIndex());
     for (auto it = m_managed.cbegin(); it != m_managed.cend(); ++it)
         it.value()->setVisible(visible.contains(it.key()));
+    m_pictures.show(pictureName(Schaltung->itemIndex(), Auswahl->itemIndex()));
 
     const Names n = namesOf(m_kind);
     const bool widst = Display->itemIndex() != Leitw;

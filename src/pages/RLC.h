@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Page.h"
+#include "schematics/PictureSet.h"
 
 #include <QHash>
 #include <QSet>
@@ -12,7 +13,6 @@ class QTabWidget;
 namespace ampero {
 
 class EditField;
-class PictureWidget;
 class RadioGroup;
 
 // One sub-page of "R-L-C Netz": the series connection driven by a current ("Reihe") or the
@@ -38,6 +38,8 @@ public:
 
     // The components that are visible for a choice of view, circuit and display.
     QSet<QString> visibleFor(int view, int circuit, int display) const;
+    // The picture of a circuit in a view ("RLC_I_R_RL2"); empty while either is not chosen.
+    QString pictureName(int circuit, int view) const;
     void applySelections(); // visibility and captions from the three groups
 
     void calculate(); // RLC_R_Berechnung or RLC_P_Berechnung
@@ -51,6 +53,7 @@ private:
     QString m_prefix; // "RLC_E_R_" / "RLC_E_P_"
     QGroupBox* m_group = nullptr;
     QHash<QString, QWidget*> m_managed; // every component whose visibility the rules decide
+    PictureSet m_pictures;
 };
 
 // The page "R-L-C Netz" with its two sub-pages.
