@@ -95,6 +95,63 @@ private slots:
         QCOMPARE(int(checkEntry(rule, "").kind), int(Verdict::Ignore));
         QCOMPARE(checkEntry(rule, "x").message, QString("ungültige Eingabe \"x\""));
     }
+
+    // A field's own check runs after the parse and before the range test, and its message
+    // refuses the entry.
+    void checkBetweenParseAndRange_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unparsable: the parse message") << "x" << int(Verdict::Reject)
+                                                        << "ungültige Eingabe \"x\"";
+        QTest::newRow("refused by the check") << "50" << int(Verdict::Reject) << "gleich groß";
+        QTest::newRow("refused by the check before the range test")
+            << "2T" << int(Verdict::Reject) << "gleich groß";
+        QTest::newRow("passes the check, out of range")
+            << "20T" << int(Verdict::Reject)
+            << "Die Eingabe \"20T\" ist außerhalb des zulässigen Wertebereichs \r\rzulässiger "
+               "Wertebereich: 1e-12 bis 1e12";
+        QTest::newRow("passes both") << "100" << int(Verdict::Accept) << "";
+    }
+    void checkBetweenParseAndRange()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, kind);
+        QFETCH(QString, message);
+        int checked = 0;
+        const EntryCheck sameAsOther = [&checked](double v) {
+            ++checked;
+            return v == 50 || v == 2e12 ? QStringLiteral("gleich groß") : QString();
+        };
+        const Verdict verdict = checkEntry(kVoltage, text, sameAsOther);
+        QCOMPARE(int(verdict.kind), kind);
+        QCOMPARE(verdict.message, message);
+        QCOMPARE(checked, text == "x" ? 0 : 1);
+    }
+
+    // A bound can be tested as one number and named in the message as another text.
+    void boundsShownOtherThanTested_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("below the tested bound") << "0,9997" << int(Verdict::Accept);
+        QTest::newRow("at the tested bound") << "0,99975" << int(Verdict::Accept);
+        QTest::newRow("above it") << "0,9998" << int(Verdict::Reject);
+    }
+    void boundsShownOtherThanTested()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, kind);
+        const FieldRule reflection{.min = "0", .max = "0,99975", .maxShown = "0.999"};
+        const Verdict verdict = checkEntry(reflection, text);
+        QCOMPARE(int(verdict.kind), kind);
+        if (verdict.kind == Verdict::Reject)
+            QCOMPARE(verdict.message,
+                     "Die Eingabe \"" + text +
+                         "\" ist außerhalb des zulässigen Wertebereichs \r\rzulässiger "
+                         "Wertebereich: 0 bis 0.999");
+    }
 };
 
 QTEST_APPLESS_MAIN(TestInputProtocol)

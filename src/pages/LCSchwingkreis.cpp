@@ -187,21 +187,20 @@ LCSchwingkreis::Side LCSchwingkreis::buildSide(QWidget* parent, const QRect& geo
     const Redisplay qRedisplay = [q = s.Q](double v) {
         return notation() == Notation::Prefix ? fixedText(v) : q->text();
     };
-    connectInputFields(
-        box, {
-                 {s.F->objectName(), range("1e-14", "1e+14"), withUnit(kHertz),
+    connectInputFields({
+                 {s.F, range("1e-14", "1e+14"), withUnit(kHertz),
                   [this, copy](double) { calculate(copy, 1); }},
-                 {s.L->objectName(), range("1e-14", "1e+14"), withUnit(QStringLiteral("H")),
+                 {s.L, range("1e-14", "1e+14"), withUnit(QStringLiteral("H")),
                   [this, copy](double) { calculate(copy, 2); }},
-                 {s.C->objectName(), range("1e-14", "1e+14"), withUnit(QStringLiteral("F")),
+                 {s.C, range("1e-14", "1e+14"), withUnit(QStringLiteral("F")),
                   [this, copy](double) { calculate(copy, 3); }},
-                 {s.Q->objectName(), range("0", "100000"), qRedisplay,
+                 {s.Q, range("0", "100000"), qRedisplay,
                   [this, copy](double v) { coilFromQ(copy, v); }},
-                 {s.R->objectName(), range("1e-6", "1e6"), withUnit(kOmega),
+                 {s.R, range("1e-6", "1e6"), withUnit(kOmega),
                   [this, copy](double v) { coilFromR(copy, v); }},
-                 {s.Rs->objectName(), range("1e-6", "1e6"), withUnit(kOmega),
+                 {s.Rs, range("1e-6", "1e6"), withUnit(kOmega),
                   [this, copy](double) { calculate(copy, 7); }},
-                 {s.RL->objectName(), range("1e-6", "1e6"), withUnit(kOmega),
+                 {s.RL, range("1e-6", "1e6"), withUnit(kOmega),
                   [this, copy](double) { calculate(copy, 7); }},
              });
     return s;

@@ -102,18 +102,18 @@ RCGlieder::RCGlieder(QWidget* parent)
     const auto range = [](const char* min, const char* max) {
         return FieldRule{.min = QLatin1String(min), .max = QLatin1String(max)};
     };
-    connectInputFields(panel, {
-                                  {m_F->objectName(), range("1e-6", "1e+15"), withUnit(kHertz),
+    connectInputFields({
+                                  {m_F, range("1e-6", "1e+15"), withUnit(kHertz),
                                    [this](double v) { RC_F_Berechnung(v); }},
-                                  {m_s->objectName(), range("1e-15", "1e+6"), withUnit(kSecond),
+                                  {m_s, range("1e-15", "1e+6"), withUnit(kSecond),
                                    [this](double v) { RC_s_Berechnung(v); }},
-                                  {m_R1->objectName(), range("1e-5", "1e12"), withUnit(kOmega),
+                                  {m_R1, range("1e-5", "1e12"), withUnit(kOmega),
                                    [this](double v) { RC_R1_Berechnung(v); }},
-                                  {m_R2->objectName(), range("1e-5", "1e12"), withUnit(kOmega),
+                                  {m_R2, range("1e-5", "1e12"), withUnit(kOmega),
                                    [this](double v) { RC_R2_Berechnung(v); }},
-                                  {m_C1->objectName(), range("1e-24", "1e+12"), withUnit(kFarad),
+                                  {m_C1, range("1e-24", "1e+12"), withUnit(kFarad),
                                    [this](double v) { RC_C1_Berechnung(v); }},
-                                  {m_C2->objectName(), range("1e-24", "1e+12"), withUnit(kFarad),
+                                  {m_C2, range("1e-24", "1e+12"), withUnit(kFarad),
                                    [this](double v) { RC_C2_Berechnung(v); }},
                               });
 }

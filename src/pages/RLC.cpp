@@ -348,7 +348,7 @@ void RLCNetzwerk::build()
     }
     std::vector<InputField> table;
     for (const auto& [quantity, unit, act] : inputs) {
-        table.push_back({m_prefix + quantity,
+        table.push_back({field(quantity),
                          {.min = QStringLiteral("1e-14"), .max = QStringLiteral("1e+14")},
                          withUnit(unit),
                          [this, act](double v) {
@@ -357,7 +357,7 @@ void RLCNetzwerk::build()
                              calculate();
                          }});
     }
-    connectInputFields(group, table);
+    connectInputFields(table);
 }
 
 QSet<QString> RLCNetzwerk::visibleFor(int view, int circuit, int display) const

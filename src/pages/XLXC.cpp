@@ -113,34 +113,32 @@ XLXC::XLXC(QWidget* parent)
         return FieldRule{.min = QLatin1String(min), .max = QStringLiteral("1e+14")};
     };
     const Redisplay wholeNumber = [](double q) { return fixedText(q, 0); };
-    connectInputFields(
-        group,
-        {
-            {m_xl.F->objectName(), valueRule("1e-14"), withUnit(kHertz),
+    connectInputFields({
+            {m_xl.F, valueRule("1e-14"), withUnit(kHertz),
              [this](double v) { XL_F_Berechnung(v); }},
-            {m_xl.LC->objectName(),
+            {m_xl.LC,
              {.min = QStringLiteral("1e-10"), .max = QStringLiteral("1e+12")},
              withUnit(QStringLiteral("H")),
              [this](double v) { XL_L_Berechnung(v); }},
-            {m_xl.X->objectName(), valueRule("1e-14"), withUnit(kOhm),
+            {m_xl.X, valueRule("1e-14"), withUnit(kOhm),
              [this](double v) { XL_X_Berechnung(v); }},
-            {m_xl.Z->objectName(), valueRule("1e-14"), withUnit(kOhm),
+            {m_xl.Z, valueRule("1e-14"), withUnit(kOhm),
              [this](double v) { XL_Z_Berechnung(v); }},
-            {m_xl.Q->objectName(), plainRule(QStringLiteral("1e-6"), QStringLiteral("1e+6")),
+            {m_xl.Q, plainRule(QStringLiteral("1e-6"), QStringLiteral("1e+6")),
              wholeNumber, [this](double v) { XL_Q_Berechnung(v); }},
-            {m_xl.R->objectName(), resistanceRule, withUnit(kOhm),
+            {m_xl.R, resistanceRule, withUnit(kOhm),
              [this](double) { XL_R_Berechnung(); }},
-            {m_xc.F->objectName(), valueRule("1e-14"), withUnit(kHertz),
+            {m_xc.F, valueRule("1e-14"), withUnit(kHertz),
              [this](double v) { XC_F_Berechnung(v); }},
-            {m_xc.LC->objectName(), valueRule("1e-14"), withUnit(QStringLiteral("F")),
+            {m_xc.LC, valueRule("1e-14"), withUnit(QStringLiteral("F")),
              [this](double v) { XC_C_Berechnung(v); }},
-            {m_xc.X->objectName(), valueRule("1e-14"), withUnit(kOmega),
+            {m_xc.X, valueRule("1e-14"), withUnit(kOmega),
              [this](double v) { XC_X_Berechnung(v); }},
-            {m_xc.Z->objectName(), valueRule("1e-14"), withUnit(kOmega),
+            {m_xc.Z, valueRule("1e-14"), withUnit(kOmega),
              [this](double v) { XC_Z_Berechnung(v); }},
-            {m_xc.Q->objectName(), plainRule(QStringLiteral("1e-14"), QStringLiteral("1e+14")),
+            {m_xc.Q, plainRule(QStringLiteral("1e-14"), QStringLiteral("1e+14")),
              wholeNumber, [this](double v) { XC_Q_Berechnung(v); }},
-            {m_xc.R->objectName(), resistanceRule, withUnit(kOhm),
+            {m_xc.R, resistanceRule, withUnit(kOhm),
              [this](double) { XC_R_Berechnung(); }},
         });
 }

@@ -219,12 +219,12 @@ QWidget* dB::buildSubPage(Ratio& r, const SubPage& t)
                              .unit = dBUnit};
     const FieldRule factorRule{.messages = MessageSet::B, .min = t.factorMin, .max = t.factorMax};
     Ratio* ratio = &r;
-    connectInputFields(group, {
-                                  {t.in, inRule, withUnit(r.unit),
+    connectInputFields({
+                                  {r.in, inRule, withUnit(r.unit),
                                    [this, ratio](double v) { dB_Eingang_Berechnung(*ratio, v); }},
-                                  {t.gain, gainRule, fixedWith(dBUnit),
+                                  {r.gain, gainRule, fixedWith(dBUnit),
                                    [this, ratio](double v) { dB_a_Berechnung(*ratio, v); }},
-                                  {t.factor, factorRule, [](double v) { return ratioText(v); },
+                                  {r.factor, factorRule, [](double v) { return ratioText(v); },
                                    [this, ratio](double v) { dB_Faktor_Berechnung(*ratio, v); }},
                               });
     // Leaving a ratio field takes what was typed there without Enter. A text the program

@@ -98,18 +98,18 @@ dBm::dBm(QWidget* parent)
     const auto rule = [](const char* min, const char* max) {
         return FieldRule{.min = QLatin1String(min), .max = QLatin1String(max)};
     };
-    connectInputFields(group, {
-                                  {m_dB->objectName(),
+    connectInputFields({
+                                  {m_dB,
                                    rule("-174", "320"),
                                    {},
                                    [this](double v) { dbm_dB_Berechnung(v); }},
-                                  {m_lin->objectName(), rule("4e-26", "7e+26"), withUnit(kWatt),
+                                  {m_lin, rule("4e-26", "7e+26"), withUnit(kWatt),
                                    [this](double v) { dbm_lin_Berechnung(v); }},
-                                  {m_R->objectName(), rule("1e-24", "1e+26"), withUnit(kOhm),
+                                  {m_R, rule("1e-24", "1e+26"), withUnit(kOhm),
                                    [this](double v) { dbm_R_Berechnung(v); }},
-                                  {m_Ueff->objectName(), rule("1e-26", "1e+27"), withUnit(kVolt),
+                                  {m_Ueff, rule("1e-26", "1e+27"), withUnit(kVolt),
                                    [this](double v) { dbm_Ueff_Berechnung(v); }},
-                                  {m_Uss->objectName(), rule("1e-26", "1e+27"), withUnit(kVolt),
+                                  {m_Uss, rule("1e-26", "1e+27"), withUnit(kVolt),
                                    [this](double v) { dbm_Uss_Berechnung(v); }},
                               });
 }

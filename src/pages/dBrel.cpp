@@ -141,18 +141,18 @@ dBrel::dBrel(QWidget* parent)
         setTabOrder(field(tabOrder[i - 1]), field(tabOrder[i]));
 
     const auto value = [this](const char* name, const char* min, const char* max, int eingabe) {
-        return InputField{QLatin1String(name),
+        return InputField{field(name),
                           {.min = QLatin1String(min), .max = QLatin1String(max)},
                           [](double v) { return displayWithUnit(v, dBrel_Einheit); },
                           [this, eingabe](double) { dBrel_Berechnung(eingabe); }};
     };
     const auto decibels = [this](const char* name, const char* min, const char* max, int eingabe) {
-        return InputField{QLatin1String(name),
+        return InputField{field(name),
                           {.min = QLatin1String(min), .max = QLatin1String(max)},
                           fixedWith(QStringLiteral(" dB")),
                           [this, eingabe](double) { dBrel_Berechnung(eingabe); }};
     };
-    connectInputFields(group, {
+    connectInputFields({
                                   value("dBrelU_E_0dB", "1e-24", "1e24", 0),
                                   decibels("dBrelU_E_pdB", "0", "120", 1),
                                   value("dBrelU_E_pUdB", "1e-28", "1e28", 2),

@@ -100,20 +100,19 @@ dBuV::dBuV(QWidget* parent)
                              .max = QStringLiteral("320"),
                              .reason = QStringLiteral(" dBuV ist nicht richtig !"),
                              .unit = QStringLiteral(" dBuV")};
-    connectInputFields(
-        group, {
-                   {m_dB->objectName(), dbuvRule, {}, [this](double v) { dBuV_dB_Berechnung(v); }},
-                   {m_dBm->objectName(),
+    connectInputFields({
+                   {m_dB, dbuvRule, {}, [this](double v) { dBuV_dB_Berechnung(v); }},
+                   {m_dBm,
                     rule("-277", "290"),
                     {},
                     [this](double v) { dBuV_dBm_Berechnung(v); }},
-                   {m_lin->objectName(), rule("4e-21", "1e+26"), withUnit(kWatt),
+                   {m_lin, rule("4e-21", "1e+26"), withUnit(kWatt),
                     [this](double v) { dBuV_lin_Berechnung(v); }},
-                   {m_R->objectName(), rule("1e-24", "1e+12"), withUnit(kOhm),
+                   {m_R, rule("1e-24", "1e+12"), withUnit(kOhm),
                     [this](double v) { dbuV_R_Berechnung(v); }},
-                   {m_Ueff->objectName(), rule("1e-14", "1e+14"), withUnit(kVolt),
+                   {m_Ueff, rule("1e-14", "1e+14"), withUnit(kVolt),
                     [this](double v) { dBuV_Ueff_Berechnung(v); }},
-                   {m_Uss->objectName(), rule("1e-14", "9e14"), withUnit(kVolt),
+                   {m_Uss, rule("1e-14", "9e14"), withUnit(kVolt),
                     [this](double v) { dBuV_Uss_Berechnung(v); }},
                });
 }

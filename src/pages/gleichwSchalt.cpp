@@ -93,21 +93,19 @@ gleichwSchalt::gleichwSchalt(QWidget* parent)
         .text(m_Xs, "Xs", "2,730", "2,730 " + kOhm);
 
     const FieldRule range{.min = QStringLiteral("1e-24"), .max = QStringLiteral("1e24")};
-    connectInputFields(
-        group,
-        {
-            {m_F->objectName(), range, withUnit(QStringLiteral("Hz")), {}},
-            {m_Rp->objectName(), range, withUnit(kOhm), [this](double v) { PS_Rp_Berechnung(v); }},
-            {m_Xp->objectName(), range, withUnit(kOhm), [this](double v) { PS_Xp_Berechnung(v); }},
-            {m_Lp->objectName(), range, withUnit(kHenry),
+    connectInputFields({
+            {m_F, range, withUnit(QStringLiteral("Hz")), {}},
+            {m_Rp, range, withUnit(kOhm), [this](double v) { PS_Rp_Berechnung(v); }},
+            {m_Xp, range, withUnit(kOhm), [this](double v) { PS_Xp_Berechnung(v); }},
+            {m_Lp, range, withUnit(kHenry),
              [this](double v) { PS_Lp_Berechnung(v); }},
-            {m_Cp->objectName(), range, withUnit(kFarad),
+            {m_Cp, range, withUnit(kFarad),
              [this](double v) { PS_Cp_Berechnung(v); }},
-            {m_Rs->objectName(), range, withUnit(kOhm), [this](double v) { PS_Rs_Berechnung(v); }},
-            {m_Xs->objectName(), range, withUnit(kOhm), [this](double v) { PS_Xs_Berechnung(v); }},
-            {m_Ls->objectName(), range, withUnit(kHenry),
+            {m_Rs, range, withUnit(kOhm), [this](double v) { PS_Rs_Berechnung(v); }},
+            {m_Xs, range, withUnit(kOhm), [this](double v) { PS_Xs_Berechnung(v); }},
+            {m_Ls, range, withUnit(kHenry),
              [this](double v) { PS_Ls_Berechnung(v); }},
-            {m_Cs->objectName(), range, withUnit(kFarad),
+            {m_Cs, range, withUnit(kFarad),
              [this](double v) { PS_Cs_Berechnung(v); }},
         });
 }

@@ -11,6 +11,8 @@ const QString kTwoBreaks = QStringLiteral("\r\r");
 
 bool usesParseMessageA(MessageSet set) { return set == MessageSet::A || set == MessageSet::CwithA; }
 
+QString shown(const QString& bound, const QString& instead) { return instead.isEmpty() ? bound : instead; }
+
 } // namespace
 
 QString parseMessage(const FieldRule& rule, const QString& text)
@@ -23,26 +25,26 @@ QString parseMessage(const FieldRule& rule, const QString& text)
 
 QString rangeMessage(const FieldRule& rule, const QString& text)
 {
+    const QString min = shown(rule.min, rule.minShown);
+    const QString max = shown(rule.max, rule.maxShown);
     switch (rule.messages) {
     case MessageSet::A:
         return QStringLiteral("Die Eingabe \"") + text +
                QStringLiteral("\" ist außerhalb des zulässigen Wertebereichs ") + kTwoBreaks +
-               QStringLiteral("zulässiger Wertebereich: ") + rule.min + QStringLiteral(" bis ") +
-               rule.max;
+               QStringLiteral("zulässiger Wertebereich: ") + min + QStringLiteral(" bis ") + max;
     case MessageSet::B:
         return QStringLiteral("Die eingegebene Zahl") + text + rule.reason + kTwoBreaks +
-               QStringLiteral("        zulässiger Bereich:") + rule.min + QStringLiteral(" bis ") +
-               rule.max + rule.unit;
+               QStringLiteral("        zulässiger Bereich:") + min + QStringLiteral(" bis ") + max +
+               rule.unit;
     case MessageSet::CwithA:
     case MessageSet::CwithB:
         break;
     }
     return QStringLiteral("Die Eingabe") + text + QStringLiteral("  ist ausserhalb") + kTwoBreaks +
-           QStringLiteral("des gültigen Wertebereiches:") + rule.min + QStringLiteral(" bis ") +
-           rule.max;
+           QStringLiteral("des gültigen Wertebereiches:") + min + QStringLiteral(" bis ") + max;
 }
 
-Verdict checkEntry(const FieldRule& rule, const QString& text)
+Verdict checkEntry(const FieldRule& rule, const QString& text, const EntryCheck& check)
 {
     if (text.isEmpty() && usesParseMessageA(rule.messages))
         return {};
@@ -53,6 +55,12 @@ Verdict checkEntry(const FieldRule& rule, const QString& text)
                                              : static_cast<double>(strToFloat(text));
     } catch (const ParseError&) {
         return {Verdict::Reject, parseMessage(rule, text), 0};
+    }
+
+    if (check) {
+        const QString refusal = check(value);
+        if (!refusal.isEmpty())
+            return {Verdict::Reject, refusal, 0};
     }
 
     // The bounds are compared as the 64-bit values they stand for, so that an entry of

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <QString>
 
 // What an input field does with Enter, apart from the widgets: the parse, the range test with
@@ -24,6 +25,9 @@ struct FieldRule {
     MessageSet messages = MessageSet::A;
     QString min{}; // literal bounds, converted when the test runs and shown as written
     QString max{};
+    // Where the message names a bound other than the one tested ("0.999" for 0.99975).
+    QString minShown{};
+    QString maxShown{};
     QString reason = QStringLiteral(" ist nicht richtig !"); // set B: after the text
     QString unit{};                                          // set B: after max
 };
@@ -35,8 +39,12 @@ struct Verdict {
     double value = 0; // for Accept
 };
 
-// Steps 3 to 5 of Enter in an input field: empty-text rule, parse, range test.
-Verdict checkEntry(const FieldRule& rule, const QString& text);
+// A test of a parsed value before the range test; a message refuses the entry.
+using EntryCheck = std::function<QString(double value)>;
+
+// Steps 3 to 5 of Enter in an input field: empty-text rule, parse, the field's own check (if
+// any), range test.
+Verdict checkEntry(const FieldRule& rule, const QString& text, const EntryCheck& check = {});
 
 QString parseMessage(const FieldRule& rule, const QString& text);
 QString rangeMessage(const FieldRule& rule, const QString& text);

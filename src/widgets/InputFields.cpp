@@ -4,10 +4,11 @@
 #include "Fields.h"
 #include "Handlers.h"
 #include "platform/MessageBoxes.h"
+#include "values/DisplayOptions.h"
 #include "values/EinstellungenundRoutinen.h"
 #include "values/ZahlenEinundAusgabe.h"
 
-#include <QWidget>
+#include <QtGlobal>
 
 namespace ampero {
 
@@ -16,7 +17,19 @@ namespace {
 void enter(EditField* field, const InputField& row)
 {
     runHandler(field, [&] {
-        const Verdict verdict = checkEntry(row.rule, field->text());
+        const QString text = field->text();
+        const FieldRule* rule = &row.rule;
+        const Redisplay* redisplay = &row.redisplay;
+        const Action* action = &row.action;
+        for (const TextCase& c : row.byText) {
+            if (c.recognises(text)) {
+                rule = &c.rule;
+                redisplay = &c.redisplay;
+                action = &c.action;
+                break;
+            }
+        }
+        const Verdict verdict = checkEntry(*rule, text, row.check);
         switch (verdict.kind) {
         case Verdict::Ignore:
             return;
@@ -25,10 +38,10 @@ void enter(EditField* field, const InputField& row)
             field->undoEntry();
             return;
         case Verdict::Accept:
-            if (row.redisplay)
-                writeText(field, row.redisplay(verdict.value));
-            if (row.action)
-                row.action(verdict.value);
+            if (*redisplay)
+                writeText(field, (*redisplay)(verdict.value));
+            if (*action)
+                (*action)(verdict.value);
             return;
         }
     });
@@ -36,11 +49,12 @@ void enter(EditField* field, const InputField& row)
 
 } // namespace
 
-void connectInputFields(QWidget* owner, const std::vector<InputField>& table)
+void connectInputFields(const std::vector<InputField>& table)
 {
     for (const InputField& row : table) {
-        auto* field = owner->findChild<EditField*>(row.name);
-        Q_ASSERT_X(field, "connectInputFields", qPrintable(row.name));
+        if (!row.field)
+            qFatal("An input field table holds a row without its field.");
+        EditField* field = row.field;
         field->setMapsDecimalKey(true);
         QObject::connect(field, &EditField::enterPressed, field,
                          [field, row] { enter(field, row); });
@@ -50,6 +64,14 @@ void connectInputFields(QWidget* owner, const std::vector<InputField>& table)
 Redisplay withUnit(const QString& unit)
 {
     return [unit](double value) { return displayWithUnit(value, unit); };
+}
+
+Redisplay withUnits(const QString& prefixUnit, const QString& notationUnit, const QString& before)
+{
+    return [=](double value) {
+        return notation() == Notation::Prefix ? before + Zahlenausgabe(value) + prefixUnit
+                                              : before + technischeNotation(value) + notationUnit;
+    };
 }
 
 Redisplay fixedWith(const QString& suffix)
