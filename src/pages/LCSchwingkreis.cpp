@@ -1,5 +1,6 @@
 #include "LCSchwingkreis.h"
 
+#include "rf/Resonance.h"
 #include "schematics/PictureSet.h"
 #include "values/DisplayOptions.h"
 #include "values/EinstellungenundRoutinen.h"
@@ -18,35 +19,8 @@ namespace ampero {
 
 namespace {
 
-// The constants of the page, as written in its formulas.
-constexpr long double kTwoPi = 6.283185307179586L;
-constexpr long double kPi = 3.1415926535897932385L;
-constexpr long double kPiSquared = 9.869604401089358L;
-constexpr long double kOneOverTwoPi = 0.15915494309189535L;
-
 constexpr int kFieldHeight = 22;
 const QString kHertz = QStringLiteral("Hz");
-
-enum Circuit { Alone = 0, InSeries = 1, Shunt = 2 };
-
-long double square(long double x) { return x * x; }
-
-// The power reaching the load RL at resonance, in dB of the 1 W a matched load would take
-// from the source; Z is the circuit's resonance resistance.
-long double transmissionLoss(int circuit, long double Rs, long double RL, long double Z)
-{
-    const long double U0 = std::sqrt(4 * Rs);
-    long double P2 = 0;
-    if (circuit == InSeries) {
-        const long double I = U0 / (Rs + Z + RL);
-        P2 = I * I * RL;
-    } else {
-        const long double I = U0 / (Rs + Z * RL / (Z + RL));
-        const long double U2 = U0 - Rs * I;
-        P2 = U2 * U2 / RL;
-    }
-    return 10 * std::log10(P2 / 1);
-}
 
 QString lossText(long double tl) { return fixedText(tl, 3) + QStringLiteral(" dB"); }
 
@@ -165,8 +139,7 @@ LCSchwingkreis::Side LCSchwingkreis::buildSide(QWidget* parent, const QRect& geo
     const QString pictures = parallel ? QStringLiteral("LC_I_P_") : QStringLiteral("LC_I_R_");
     s.pictures = std::make_shared<PictureSet>(
         box, QPoint(43, 222), 8,
-        std::vector<PictureSet::Entry>{
-            {pictures + "LC"}, {pictures + "RLC"}, {pictures + "RLCR"}});
+        std::vector<PictureSet::Entry>{{pictures + "LC"}, {pictures + "RLC"}, {pictures + "RLCR"}});
     s.rsLabel = addLabel(box, QStringLiteral("Rs"), QRect(10, 320, 24, kFieldHeight));
     s.Rs = addField(box, p + "Rs", QRect(36, 320, 100, kFieldHeight));
     s.rlLabel = addLabel(box, QStringLiteral("RL"), QRect(178, 320, 24, kFieldHeight));
@@ -188,35 +161,34 @@ LCSchwingkreis::Side LCSchwingkreis::buildSide(QWidget* parent, const QRect& geo
         return notation() == Notation::Prefix ? fixedText(v) : q->text();
     };
     connectInputFields({
-                 {s.F, range("1e-14", "1e+14"), withUnit(kHertz),
-                  [this, copy](double) { calculate(copy, 1); }},
-                 {s.L, range("1e-14", "1e+14"), withUnit(QStringLiteral("H")),
-                  [this, copy](double) { calculate(copy, 2); }},
-                 {s.C, range("1e-14", "1e+14"), withUnit(QStringLiteral("F")),
-                  [this, copy](double) { calculate(copy, 3); }},
-                 {s.Q, range("0", "100000"), qRedisplay,
-                  [this, copy](double v) { coilFromQ(copy, v); }},
-                 {s.R, range("1e-6", "1e6"), withUnit(kOmega),
-                  [this, copy](double v) { coilFromR(copy, v); }},
-                 {s.Rs, range("1e-6", "1e6"), withUnit(kOmega),
-                  [this, copy](double) { calculate(copy, 7); }},
-                 {s.RL, range("1e-6", "1e6"), withUnit(kOmega),
-                  [this, copy](double) { calculate(copy, 7); }},
-             });
+        {s.F, range("1e-14", "1e+14"), withUnit(kHertz),
+         [this, copy](double) { calculate(copy, 1); }},
+        {s.L, range("1e-14", "1e+14"), withUnit(QStringLiteral("H")),
+         [this, copy](double) { calculate(copy, 2); }},
+        {s.C, range("1e-14", "1e+14"), withUnit(QStringLiteral("F")),
+         [this, copy](double) { calculate(copy, 3); }},
+        {s.Q, range("0", "100000"), qRedisplay, [this, copy](double v) { coilFromQ(copy, v); }},
+        {s.R, range("1e-6", "1e6"), withUnit(kOmega),
+         [this, copy](double v) { coilFromR(copy, v); }},
+        {s.Rs, range("1e-6", "1e6"), withUnit(kOmega),
+         [this, copy](double) { calculate(copy, 7); }},
+        {s.RL, range("1e-6", "1e6"), withUnit(kOmega),
+         [this, copy](double) { calculate(copy, 7); }},
+    });
     return s;
 }
 
 void LCSchwingkreis::coilFromQ(const Side& s, double QL)
 {
-    const long double omega = kTwoPi * readValue(s.F);
-    writeValue(s.R, omega * readValue(s.L) / QL, kOhm);
+    const long double w = resonance::omega(readValue(s.F));
+    writeValue(s.R, resonance::lossResistance(w, readValue(s.L), QL), kOhm);
     calculate(s, 4);
 }
 
 void LCSchwingkreis::coilFromR(const Side& s, double Rv)
 {
-    const long double omega = kTwoPi * readValue(s.F);
-    writeText(s.Q, fixedText(omega * readValue(s.L) / Rv));
+    const long double w = resonance::omega(readValue(s.F));
+    writeText(s.Q, fixedText(resonance::coilQuality(w, readValue(s.L), Rv)));
     calculate(s, 4);
 }
 
@@ -244,45 +216,46 @@ void LCSchwingkreis::LC_Parallel_Berechnung(int Index)
 {
     const Side& s = m_p;
     const int selected = s.Auswahl->itemIndex();
-    const long double pi4 = std::pow(kPi, 4.0L);
     if (computes(selected, Index, 0)) {
         const long double L = readValue(s.L);
         const long double Rv = readValue(s.R);
-        writeValue(s.F, std::sqrt(1 / (L * readValue(s.C)) - square(Rv / L)) * kOneOverTwoPi,
-                   kHertz);
+        const long double C = readValue(s.C);
+        writeValue(s.F, resonance::parallelFrequency(L, C, Rv), kHertz);
     } else if (computes(selected, Index, 1)) {
         const long double F = readValue(s.F);
-        writeValue(s.L, kPiSquared / (square(readValue(s.R)) + 4 * pi4 * readValue(s.C) * F * F),
-                   QStringLiteral("H"));
+        const long double Rv = readValue(s.R);
+        const long double C = readValue(s.C);
+        writeValue(s.L, resonance::parallelInductance(F, C, Rv), QStringLiteral("H"));
     } else if (computes(selected, Index, 2)) {
         const long double F = readValue(s.F);
-        writeValue(s.C, kPiSquared / (square(readValue(s.R)) + 4 * pi4 * readValue(s.L) * F * F),
-                   QStringLiteral("F"));
+        const long double Rv = readValue(s.R);
+        const long double L = readValue(s.L);
+        writeValue(s.C, resonance::parallelCapacitance(F, L, Rv), QStringLiteral("F"));
     }
 
-    const long double omega = kTwoPi * readValue(s.F);
+    const long double w = resonance::omega(readValue(s.F));
     const long double L = readValue(s.L);
     const long double QL = readValue(s.Q);
-    writeValue(s.R, omega * L / QL, kOhm);
+    writeValue(s.R, resonance::lossResistance(w, L, QL), kOhm);
     const long double Rv = readValue(s.R); // as displayed
-    const long double Zo = Rv + L / (readValue(s.C) * Rv);
+    const long double Zo = resonance::parallelResonanceResistance(L, readValue(s.C), Rv);
     writeValue(s.Zo, Zo, kOhm);
 
-    const int circuit = s.Schaltung->itemIndex();
-    long double QB = 0;
-    if (circuit == InSeries) {
-        QB = Rv * (QL * QL + 1) / (omega * L);
-    } else if (circuit == Shunt) {
-        const long double Rtot =
-            1 / (1 / readValue(s.Rs) + 1 / (Rv * (QL * QL + 1)) + 1 / readValue(s.RL));
-        QB = Rtot / (omega * L);
-    } else {
-        QB = std::sqrt(Zo / Rv);
+    const auto circuit = static_cast<resonance::Circuit>(s.Schaltung->itemIndex());
+    const bool withSourceAndLoad =
+        circuit == resonance::Circuit::InSeries || circuit == resonance::Circuit::Shunt;
+    long double Rs = 0, RL = 0;
+    if (circuit == resonance::Circuit::Shunt) {
+        Rs = readValue(s.Rs);
+        RL = readValue(s.RL);
     }
-    writeText(s.QB, fixedText(QB));
+    writeText(s.QB, fixedText(resonance::parallelOperatingQ(circuit, w, L, QL, Rv, Zo, Rs, RL)));
     writeValue(s.BW, readValue(s.F) / readValue(s.QB), kHertz); // QB as displayed
-    if (circuit == InSeries || circuit == Shunt)
-        writeText(s.TL, lossText(transmissionLoss(circuit, readValue(s.Rs), readValue(s.RL), Zo)));
+    if (withSourceAndLoad) {
+        Rs = readValue(s.Rs);
+        RL = readValue(s.RL);
+        writeText(s.TL, lossText(resonance::transmissionLoss(circuit, Rs, RL, Zo)));
+    }
 }
 
 void LCSchwingkreis::LC_Reihe_Berechnung(int Index)
@@ -290,31 +263,38 @@ void LCSchwingkreis::LC_Reihe_Berechnung(int Index)
     const Side& s = m_r;
     const int selected = s.Auswahl->itemIndex();
     if (computes(selected, Index, 0)) {
-        writeValue(
-            s.F,
-            1 / (kTwoPi * std::sqrt(readValue(s.L) * static_cast<long double>(readValue(s.C)))),
-            kHertz);
+        const long double L = readValue(s.L);
+        const long double C = readValue(s.C);
+        writeValue(s.F, resonance::seriesFrequency(L, C), kHertz);
     } else if (computes(selected, Index, 1)) {
-        writeValue(s.L, 1 / (square(kTwoPi * readValue(s.F)) * readValue(s.C)),
-                   QStringLiteral("H"));
+        const long double F = readValue(s.F);
+        const long double C = readValue(s.C);
+        writeValue(s.L, resonance::seriesInductance(F, C), QStringLiteral("H"));
     } else if (computes(selected, Index, 2)) {
-        writeValue(s.C, 1 / (square(kTwoPi * readValue(s.F)) * readValue(s.L)),
-                   QStringLiteral("F"));
+        const long double F = readValue(s.F);
+        const long double L = readValue(s.L);
+        writeValue(s.C, resonance::seriesCapacitance(F, L), QStringLiteral("F"));
     }
 
-    const long double omega = kTwoPi * readValue(s.F);
+    const long double w = resonance::omega(readValue(s.F));
     const long double L = readValue(s.L);
-    const long double Zo = omega * L / readValue(s.Q);
+    const long double Zo = resonance::lossResistance(w, L, readValue(s.Q));
     writeValue(s.Zo, Zo, kOhm);
 
-    const int circuit = s.Schaltung->itemIndex();
-    const long double QB = circuit == InSeries
-                               ? omega * L / (readValue(s.Rs) + readValue(s.RL) + readValue(s.R))
-                               : omega * L / readValue(s.R);
+    const auto circuit = static_cast<resonance::Circuit>(s.Schaltung->itemIndex());
+    long double Rs = 0, RL = 0;
+    if (circuit == resonance::Circuit::InSeries) {
+        Rs = readValue(s.Rs);
+        RL = readValue(s.RL);
+    }
+    const long double QB = resonance::seriesOperatingQ(circuit, w, L, readValue(s.R), Rs, RL);
     writeText(s.QB, fixedText(QB));
     writeValue(s.BW, readValue(s.F) / QB, kHertz); // QB unrounded
-    if (circuit == InSeries || circuit == Shunt)
-        writeText(s.TL, lossText(transmissionLoss(circuit, readValue(s.Rs), readValue(s.RL), Zo)));
+    if (circuit == resonance::Circuit::InSeries || circuit == resonance::Circuit::Shunt) {
+        Rs = readValue(s.Rs);
+        RL = readValue(s.RL);
+        writeText(s.TL, lossText(resonance::transmissionLoss(circuit, Rs, RL, Zo)));
+    }
 }
 
 void LCSchwingkreis::selectComputed(const Side& s)
@@ -334,7 +314,7 @@ void LCSchwingkreis::showCircuit(const Side& s)
             w->hide();
         return;
     }
-    const bool withSourceAndLoad = circuit != Alone;
+    const bool withSourceAndLoad = circuit != static_cast<int>(resonance::Circuit::Alone);
     for (QWidget* w : {static_cast<QWidget*>(s.rsLabel), static_cast<QWidget*>(s.Rs),
                        static_cast<QWidget*>(s.rlLabel), static_cast<QWidget*>(s.RL)})
         w->setVisible(withSourceAndLoad);

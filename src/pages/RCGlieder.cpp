@@ -1,5 +1,6 @@
 #include "RCGlieder.h"
 
+#include "rf/RCNetwork.h"
 #include "schematics/PictureSet.h"
 #include "values/DisplayOptions.h"
 #include "values/Units.h"
@@ -16,7 +17,6 @@ namespace ampero {
 
 namespace {
 
-constexpr long double kTwoPi = 6.283185307179586477L;
 constexpr int kFieldHeight = 22;
 const QString kBlank = QStringLiteral("      "); // R2 and C2 outside the twin-T network
 const QString kHertz = QStringLiteral("Hz");
@@ -40,10 +40,9 @@ RCGlieder::RCGlieder(QWidget* parent)
     RC_RG_Schaltung->placeItems(
         {QRect(12, 20, 150, 20), QRect(12, 44, 150, 20), QRect(170, 20, 150, 20)});
 
-    m_pictures = PictureSet(group, {16, 120}, 10,
-                            {{"RC_I_RCGlied", "Image1"},
-                             {"RC_I_Wien", "Image32"},
-                             {"RC_I_DoppelT", "Image31"}});
+    m_pictures = PictureSet(
+        group, {16, 120}, 10,
+        {{"RC_I_RCGlied", "Image1"}, {"RC_I_Wien", "Image32"}, {"RC_I_DoppelT", "Image31"}});
 
     auto* panel = new QFrame(group);
     // the style's own panel frame: a raised bevel draws its light edges in the window's
@@ -103,19 +102,15 @@ RCGlieder::RCGlieder(QWidget* parent)
         return FieldRule{.min = QLatin1String(min), .max = QLatin1String(max)};
     };
     connectInputFields({
-                                  {m_F, range("1e-6", "1e+15"), withUnit(kHertz),
-                                   [this](double v) { RC_F_Berechnung(v); }},
-                                  {m_s, range("1e-15", "1e+6"), withUnit(kSecond),
-                                   [this](double v) { RC_s_Berechnung(v); }},
-                                  {m_R1, range("1e-5", "1e12"), withUnit(kOmega),
-                                   [this](double v) { RC_R1_Berechnung(v); }},
-                                  {m_R2, range("1e-5", "1e12"), withUnit(kOmega),
-                                   [this](double v) { RC_R2_Berechnung(v); }},
-                                  {m_C1, range("1e-24", "1e+12"), withUnit(kFarad),
-                                   [this](double v) { RC_C1_Berechnung(v); }},
-                                  {m_C2, range("1e-24", "1e+12"), withUnit(kFarad),
-                                   [this](double v) { RC_C2_Berechnung(v); }},
-                              });
+        {m_F, range("1e-6", "1e+15"), withUnit(kHertz), [this](double v) { RC_F_Berechnung(v); }},
+        {m_s, range("1e-15", "1e+6"), withUnit(kSecond), [this](double v) { RC_s_Berechnung(v); }},
+        {m_R1, range("1e-5", "1e12"), withUnit(kOmega), [this](double v) { RC_R1_Berechnung(v); }},
+        {m_R2, range("1e-5", "1e12"), withUnit(kOmega), [this](double v) { RC_R2_Berechnung(v); }},
+        {m_C1, range("1e-24", "1e+12"), withUnit(kFarad),
+         [this](double v) { RC_C1_Berechnung(v); }},
+        {m_C2, range("1e-24", "1e+12"), withUnit(kFarad),
+         [this](double v) { RC_C2_Berechnung(v); }},
+    });
 }
 
 void RCGlieder::RC_RG_SchaltungClick()
@@ -170,9 +165,9 @@ void RCGlieder::RC_F_Berechnung(double F)
 {
     Operand R1(m_R1), C1(m_C1);
     if (RCAuswahl == 2)
-        writeValue(m_R1, R1.set(1 / (C1() * kTwoPi * F)), kOhm);
+        writeValue(m_R1, R1.set(rc::resistance(C1(), F)), kOhm);
     else if (RCAuswahl == 3)
-        writeValue(m_C1, C1.set(1 / (F * R1() * kTwoPi)), kFarad);
+        writeValue(m_C1, C1.set(rc::capacitance(R1(), F)), kFarad);
     if (RCGlied == 3)
         showTwinT(R1, C1);
     writeValue(m_s, R1() * C1(), kSecond);
@@ -181,12 +176,12 @@ void RCGlieder::RC_F_Berechnung(double F)
 void RCGlieder::RC_s_Berechnung(double tau)
 {
     Operand R1(m_R1), C1(m_C1);
-    const long double F = 1 / (tau * kTwoPi);
+    const long double F = rc::frequencyFromTimeConstant(tau);
     writeValue(m_F, F, kHertz);
     if (RCAuswahl == 2)
-        writeValue(m_R1, R1.set(1 / (C1() * kTwoPi * F)), kOhm);
+        writeValue(m_R1, R1.set(rc::resistance(C1(), F)), kOhm);
     else if (RCAuswahl == 3)
-        writeValue(m_C1, C1.set(1 / (R1() * kTwoPi * F)), kFarad);
+        writeValue(m_C1, C1.set(rc::capacitance(R1(), F)), kFarad);
     if (RCGlied == 3)
         showTwinT(R1, C1);
 }
@@ -195,9 +190,9 @@ void RCGlieder::RC_R1_Berechnung(double R1)
 {
     Operand C1(m_C1), F(m_F);
     if (RCAuswahl == 1)
-        writeValue(m_F, 1 / (R1 * kTwoPi * C1()), kHertz);
+        writeValue(m_F, rc::frequency(R1, C1()), kHertz);
     else if (RCAuswahl == 3)
-        writeValue(m_C1, C1.set(1 / (R1 * kTwoPi * F())), kFarad);
+        writeValue(m_C1, C1.set(rc::capacitance(R1, F())), kFarad);
     if (RCGlied == 3) {
         writeValue(m_R2, R1 / 2.0L, kOhm);
         writeValue(m_C2, C1() * 2, kFarad);
@@ -211,9 +206,9 @@ void RCGlieder::RC_R2_Berechnung(double R2)
     const long double R1 = 2.0L * R2;
     writeValue(m_R1, R1, kOhm);
     if (RCAuswahl == 1) {
-        writeValue(m_F, 1 / (R1 * kTwoPi * C1()), kHertz);
+        writeValue(m_F, rc::frequency(R1, C1()), kHertz);
     } else if (RCAuswahl == 3) {
-        writeValue(m_C1, C1.set(1 / (R1 * kTwoPi * F())), kFarad);
+        writeValue(m_C1, C1.set(rc::capacitance(R1, F())), kFarad);
         writeValue(m_C2, 2 * C1(), kFarad);
     }
     writeValue(m_s, R1 * C1(), kSecond);
@@ -223,9 +218,9 @@ void RCGlieder::RC_C1_Berechnung(double C1)
 {
     Operand R1(m_R1), F(m_F);
     if (RCAuswahl == 1)
-        writeValue(m_F, 1 / (C1 * kTwoPi * R1()), kHertz);
+        writeValue(m_F, rc::frequency(R1(), C1), kHertz);
     else if (RCAuswahl == 2)
-        writeValue(m_R1, R1.set(1 / (C1 * kTwoPi * F())), kOhm);
+        writeValue(m_R1, R1.set(rc::resistance(C1, F())), kOhm);
     if (RCGlied == 3) {
         writeValue(m_R2, R1() / 2, kOhm);
         writeValue(m_C2, C1 * 2.0L, kFarad);
@@ -239,9 +234,9 @@ void RCGlieder::RC_C2_Berechnung(double C2)
     const long double C1 = C2 / 2.0L;
     writeValue(m_C1, C1, kFarad);
     if (RCAuswahl == 1) {
-        writeValue(m_F, 1 / (C1 * kTwoPi * R1()), kHertz);
+        writeValue(m_F, rc::frequency(R1(), C1), kHertz);
     } else if (RCAuswahl == 2) {
-        writeValue(m_R1, R1.set(1 / (C1 * kTwoPi * F())), kOhm);
+        writeValue(m_R1, R1.set(rc::resistance(C1, F())), kOhm);
         writeValue(m_R2, R1() / 2, kOhm);
     }
     writeValue(m_s, R1() * C1, kSecond);

@@ -1,5 +1,7 @@
 #include "XLXC.h"
 
+#include "rf/Constants.h"
+#include "rf/Reactance.h"
 #include "schematics/PictureWidget.h"
 #include "values/DisplayOptions.h"
 #include "values/Units.h"
@@ -18,12 +20,12 @@ namespace ampero {
 
 namespace {
 
-constexpr long double kTwoPi = 6.283185307179586477L;
+using rf::kTwoPi;
+const QString kHenry = QStringLiteral("H");
+const QString kFarad = QStringLiteral("F");
 constexpr int kFieldWidth = 118;
 constexpr int kFieldHeight = 22;
 const QString kHertz = QStringLiteral("Hz");
-
-long double square(long double x) { return x * x; }
 
 } // namespace
 
@@ -114,33 +116,25 @@ XLXC::XLXC(QWidget* parent)
     };
     const Redisplay wholeNumber = [](double q) { return fixedText(q, 0); };
     connectInputFields({
-            {m_xl.F, valueRule("1e-14"), withUnit(kHertz),
-             [this](double v) { XL_F_Berechnung(v); }},
-            {m_xl.LC,
-             {.min = QStringLiteral("1e-10"), .max = QStringLiteral("1e+12")},
-             withUnit(QStringLiteral("H")),
-             [this](double v) { XL_L_Berechnung(v); }},
-            {m_xl.X, valueRule("1e-14"), withUnit(kOhm),
-             [this](double v) { XL_X_Berechnung(v); }},
-            {m_xl.Z, valueRule("1e-14"), withUnit(kOhm),
-             [this](double v) { XL_Z_Berechnung(v); }},
-            {m_xl.Q, plainRule(QStringLiteral("1e-6"), QStringLiteral("1e+6")),
-             wholeNumber, [this](double v) { XL_Q_Berechnung(v); }},
-            {m_xl.R, resistanceRule, withUnit(kOhm),
-             [this](double) { XL_R_Berechnung(); }},
-            {m_xc.F, valueRule("1e-14"), withUnit(kHertz),
-             [this](double v) { XC_F_Berechnung(v); }},
-            {m_xc.LC, valueRule("1e-14"), withUnit(QStringLiteral("F")),
-             [this](double v) { XC_C_Berechnung(v); }},
-            {m_xc.X, valueRule("1e-14"), withUnit(kOmega),
-             [this](double v) { XC_X_Berechnung(v); }},
-            {m_xc.Z, valueRule("1e-14"), withUnit(kOmega),
-             [this](double v) { XC_Z_Berechnung(v); }},
-            {m_xc.Q, plainRule(QStringLiteral("1e-14"), QStringLiteral("1e+14")),
-             wholeNumber, [this](double v) { XC_Q_Berechnung(v); }},
-            {m_xc.R, resistanceRule, withUnit(kOhm),
-             [this](double) { XC_R_Berechnung(); }},
-        });
+        {m_xl.F, valueRule("1e-14"), withUnit(kHertz), [this](double v) { XL_F_Berechnung(v); }},
+        {m_xl.LC,
+         {.min = QStringLiteral("1e-10"), .max = QStringLiteral("1e+12")},
+         withUnit(QStringLiteral("H")),
+         [this](double v) { XL_L_Berechnung(v); }},
+        {m_xl.X, valueRule("1e-14"), withUnit(kOhm), [this](double v) { XL_X_Berechnung(v); }},
+        {m_xl.Z, valueRule("1e-14"), withUnit(kOhm), [this](double v) { XL_Z_Berechnung(v); }},
+        {m_xl.Q, plainRule(QStringLiteral("1e-6"), QStringLiteral("1e+6")), wholeNumber,
+         [this](double v) { XL_Q_Berechnung(v); }},
+        {m_xl.R, resistanceRule, withUnit(kOhm), [this](double) { XL_R_Berechnung(); }},
+        {m_xc.F, valueRule("1e-14"), withUnit(kHertz), [this](double v) { XC_F_Berechnung(v); }},
+        {m_xc.LC, valueRule("1e-14"), withUnit(QStringLiteral("F")),
+         [this](double v) { XC_C_Berechnung(v); }},
+        {m_xc.X, valueRule("1e-14"), withUnit(kOmega), [this](double v) { XC_X_Berechnung(v); }},
+        {m_xc.Z, valueRule("1e-14"), withUnit(kOmega), [this](double v) { XC_Z_Berechnung(v); }},
+        {m_xc.Q, plainRule(QStringLiteral("1e-14"), QStringLiteral("1e+14")), wholeNumber,
+         [this](double v) { XC_Q_Berechnung(v); }},
+        {m_xc.R, resistanceRule, withUnit(kOhm), [this](double) { XC_R_Berechnung(); }},
+    });
 }
 
 XLXC::Half XLXC::buildHalf(QWidget* parent, int top, const HalfTexts& t)
@@ -194,56 +188,61 @@ void XLXC::XL_F_Berechnung(double F)
 {
     const int selected = XLXC_RG_XL->itemIndex();
     if (selected == 1)
-        writeValue(m_xl.LC, readValue(m_xl.X) / (F * kTwoPi), QStringLiteral("H"));
+        writeValue(m_xl.LC, reactance::inductance(readValue(m_xl.X), F), kHenry);
     if (selected == 2)
-        writeValue(m_xl.X, F * readValue(m_xl.LC) * kTwoPi, kOhm);
-    const long double R = readValue(m_xl.X) / readPlain(m_xl.Q);
+        writeValue(m_xl.X, reactance::inductiveReactance(F, readValue(m_xl.LC)), kOhm);
+    const long double X = readValue(m_xl.X);
+    const long double R = reactance::seriesLoss(X, readPlain(m_xl.Q));
     writeValue(m_xl.R, R, kOhm);
-    writeValue(m_xl.Z, std::sqrt(square(readValue(m_xl.X)) + square(R)), kOhm);
+    writeValue(m_xl.Z, reactance::seriesImpedance(readValue(m_xl.X), R), kOhm);
 }
 
 void XLXC::XL_L_Berechnung(double L)
 {
     const int selected = XLXC_RG_XL->itemIndex();
     if (selected == 0)
-        writeValue(m_xl.F, readValue(m_xl.X) / (L * kTwoPi), kHertz);
+        writeValue(m_xl.F, reactance::coilFrequency(readValue(m_xl.X), L), kHertz);
     if (selected == 2)
-        writeValue(m_xl.X, L * readValue(m_xl.F) * kTwoPi, kOhm);
-    const long double R = readValue(m_xl.X) / readPlain(m_xl.Q);
+        writeValue(m_xl.X, reactance::inductiveReactance(readValue(m_xl.F), L), kOhm);
+    const long double X = readValue(m_xl.X);
+    const long double R = reactance::seriesLoss(X, readPlain(m_xl.Q));
     writeValue(m_xl.R, R, kOhm);
-    writeValue(m_xl.Z, std::sqrt(square(readValue(m_xl.X)) + square(R)), kOhm);
+    writeValue(m_xl.Z, reactance::seriesImpedance(readValue(m_xl.X), R), kOhm);
 }
 
 void XLXC::XL_X_Berechnung(double X)
 {
     const int selected = XLXC_RG_XL->itemIndex();
     if (selected == 0)
-        writeValue(m_xl.F, X / (readValue(m_xl.LC) * kTwoPi), kHertz);
+        writeValue(m_xl.F, reactance::coilFrequency(X, readValue(m_xl.LC)), kHertz);
     if (selected == 1)
-        writeValue(m_xl.LC, X / (readValue(m_xl.F) * kTwoPi), QStringLiteral("H"));
-    const long double R = X / readPlain(m_xl.Q);
+        writeValue(m_xl.LC, reactance::inductance(X, readValue(m_xl.F)), kHenry);
+    const long double R = reactance::seriesLoss(X, readPlain(m_xl.Q));
     writeValue(m_xl.R, R, kOhm);
-    writeValue(m_xl.Z, std::sqrt(square(X) + square(R)), kOhm);
+    writeValue(m_xl.Z, reactance::seriesImpedance(X, R), kOhm);
 }
 
 void XLXC::XL_Z_Berechnung(double Z)
 {
-    // A Z below X gives √(X² − Z²): the magnitude is taken before the root.
-    writeValue(m_xl.R, std::sqrt(std::fabs(square(Z) - square(readValue(m_xl.X)))), kOhm);
-    writeText(m_xl.Q, fixedText(readValue(m_xl.X) / static_cast<long double>(readValue(m_xl.R))));
+    writeValue(m_xl.R, reactance::seriesLossFromImpedance(Z, readValue(m_xl.X)), kOhm);
+    const long double X = readValue(m_xl.X);
+    writeText(m_xl.Q, fixedText(X / static_cast<long double>(readValue(m_xl.R))));
 }
 
 void XLXC::XL_Q_Berechnung(double)
 {
-    writeValue(m_xl.R, readValue(m_xl.X) / readPlain(m_xl.Q), kOhm);
-    writeValue(m_xl.Z, std::sqrt(square(readValue(m_xl.X)) + square(readValue(m_xl.R))), kOhm);
+    const long double X = readValue(m_xl.X);
+    writeValue(m_xl.R, reactance::seriesLoss(X, readPlain(m_xl.Q)), kOhm);
+    const long double X2 = readValue(m_xl.X);
+    writeValue(m_xl.Z, reactance::seriesImpedance(X2, readValue(m_xl.R)), kOhm);
 }
 
 void XLXC::XL_R_Berechnung()
 {
-    writeText(m_xl.Q,
-              fixedText(readValue(m_xl.X) / static_cast<long double>(readValue(m_xl.R)), 0));
-    writeValue(m_xl.Z, std::sqrt(square(readValue(m_xl.X)) + square(readValue(m_xl.R))), kOhm);
+    const long double X = readValue(m_xl.X);
+    writeText(m_xl.Q, fixedText(X / static_cast<long double>(readValue(m_xl.R)), 0));
+    const long double X2 = readValue(m_xl.X);
+    writeValue(m_xl.Z, reactance::seriesImpedance(X2, readValue(m_xl.R)), kOhm);
 }
 
 // The capacitor: X = 1 / (2πFC), Q = R / X, Z = 1 / √(1/X² + 1/R²).
@@ -251,38 +250,42 @@ void XLXC::XL_R_Berechnung()
 void XLXC::XC_F_Berechnung(double F)
 {
     const int selected = XLXC_RG_XC->itemIndex();
-    const long double omega = kTwoPi * F;
     if (selected == 1)
-        writeValue(m_xc.LC, 1 / (readValue(m_xc.X) * omega), QStringLiteral("F"));
+        writeValue(m_xc.LC, reactance::capacitance(readValue(m_xc.X), F), kFarad);
     if (selected == 2)
-        writeValue(m_xc.X, 1 / (F * readValue(m_xc.LC) * kTwoPi), kOhm);
-    const long double R = readPlain(m_xc.Q) / (omega * readValue(m_xc.LC));
+        writeValue(m_xc.X, reactance::capacitiveReactance(F, readValue(m_xc.LC)), kOhm);
+    const long double Q = readPlain(m_xc.Q);
+    const long double R = reactance::parallelLoss(Q, F, readValue(m_xc.LC));
     writeValue(m_xc.R, R, kOhm);
-    writeValue(m_xc.Z, 1 / std::sqrt(1 / square(readValue(m_xc.X)) + 1 / square(R)), kOhm);
+    writeValue(m_xc.Z, reactance::parallelImpedance(readValue(m_xc.X), R), kOhm);
 }
 
 void XLXC::XC_C_Berechnung(double C)
 {
     const int selected = XLXC_RG_XC->itemIndex();
     if (selected == 0)
-        writeValue(m_xc.F, 1 / (readValue(m_xc.X) * C) / kTwoPi, kHertz);
+        writeValue(m_xc.F, reactance::capacitorFrequency(readValue(m_xc.X), C), kHertz);
     if (selected == 2)
-        writeValue(m_xc.X, 1 / (C * readValue(m_xc.F) * kTwoPi), kOhm);
-    const long double R = readPlain(m_xc.Q) / (C * readValue(m_xc.F) * kTwoPi);
+        writeValue(m_xc.X, reactance::capacitiveReactance(readValue(m_xc.F), C), kOhm);
+    const long double Q = readPlain(m_xc.Q);
+    const long double R = reactance::parallelLoss(Q, readValue(m_xc.F), C);
     writeValue(m_xc.R, R, kOhm);
-    writeValue(m_xc.Z, 1 / std::sqrt(square(C * readValue(m_xc.F) * kTwoPi) + 1 / square(R)), kOhm);
+    const long double B = C * readValue(m_xc.F) * kTwoPi;
+    writeValue(m_xc.Z, reactance::parallelImpedanceFromSusceptance(B, R), kOhm);
 }
 
 void XLXC::XC_X_Berechnung(double X)
 {
     const int selected = XLXC_RG_XC->itemIndex();
     if (selected == 0)
-        writeValue(m_xc.F, 1 / (readValue(m_xc.LC) * X) / kTwoPi, kHertz);
+        writeValue(m_xc.F, reactance::capacitorFrequency(X, readValue(m_xc.LC)), kHertz);
     if (selected == 1)
-        writeValue(m_xc.LC, 1 / (readValue(m_xc.F) * X * kTwoPi), QStringLiteral("F"));
-    const long double R = readPlain(m_xc.Q) / (readValue(m_xc.LC) * readValue(m_xc.F) * kTwoPi);
+        writeValue(m_xc.LC, reactance::capacitance(X, readValue(m_xc.F)), kFarad);
+    const long double Q = readPlain(m_xc.Q);
+    const long double C = readValue(m_xc.LC);
+    const long double R = reactance::parallelLoss(Q, readValue(m_xc.F), C);
     writeValue(m_xc.R, R, kOhm);
-    writeValue(m_xc.Z, 1 / std::sqrt(1 / square(X) + 1 / square(R)), kOhm);
+    writeValue(m_xc.Z, reactance::parallelImpedance(X, R), kOhm);
 }
 
 void XLXC::XC_Z_Berechnung(double)
@@ -291,24 +294,28 @@ void XLXC::XC_Z_Berechnung(double)
     const long double X = readValue(m_xc.X);
     if (Z == X)
         return;
-    const long double R = std::sqrt(1 / (1 / square(Z) - 1 / square(X)));
+    const long double R = reactance::parallelLossFromImpedance(Z, X);
     writeValue(m_xc.R, R, kOhm);
     writeText(m_xc.Q, fixedText(R / readValue(m_xc.X), 0));
 }
 
 void XLXC::XC_Q_Berechnung(double)
 {
-    const long double R = readPlain(m_xc.Q) / (readValue(m_xc.LC) * readValue(m_xc.F) * kTwoPi);
+    const long double Q = readPlain(m_xc.Q);
+    const long double C = readValue(m_xc.LC);
+    const long double R = reactance::parallelLoss(Q, readValue(m_xc.F), C);
     writeValue(m_xc.R, R, kOhm);
-    writeValue(m_xc.Z, 1 / std::sqrt(1 / square(readValue(m_xc.X)) + 1 / square(R)), kOhm);
+    writeValue(m_xc.Z, reactance::parallelImpedance(readValue(m_xc.X), R), kOhm);
 }
 
 void XLXC::XC_R_Berechnung()
 {
-    const long double Q = readValue(m_xc.R) * readValue(m_xc.F) * kTwoPi * readValue(m_xc.LC);
+    const long double R = readValue(m_xc.R);
+    const long double F = readValue(m_xc.F);
+    const long double Q = reactance::capacitorQuality(R, F, readValue(m_xc.LC));
     writeText(m_xc.Q, fixedText(Q, 0));
-    writeValue(m_xc.Z, 1 / std::sqrt(1 / square(readValue(m_xc.R)) + 1 / square(readValue(m_xc.X))),
-               kOhm);
+    const long double R2 = readValue(m_xc.R);
+    writeValue(m_xc.Z, reactance::parallelImpedance(readValue(m_xc.X), R2), kOhm);
 }
 
 void XLXC::reformat()
@@ -316,11 +323,11 @@ void XLXC::reformat()
     const double xlF = readValue(m_xl.F);
     writeValue(m_xl.F, xlF, kHertz);
     XL_F_Berechnung(xlF);
-    writeValue(m_xl.LC, readValue(m_xl.LC), QStringLiteral("H"));
+    writeValue(m_xl.LC, readValue(m_xl.LC), kHenry);
     const double xcF = readValue(m_xc.F);
     writeValue(m_xc.F, xcF, kHertz);
     XC_F_Berechnung(xcF);
-    writeValue(m_xc.LC, readValue(m_xc.LC), QStringLiteral("F"));
+    writeValue(m_xc.LC, readValue(m_xc.LC), kFarad);
 }
 
 } // namespace ampero

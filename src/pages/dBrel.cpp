@@ -21,12 +21,11 @@ QString dBrel_Einheit = QStringLiteral("V");
 
 namespace {
 
-// The step factors of ±1, ±3, ±6, ±10 and ±20 dB, as the page has always used them.
-constexpr long double F1 = 1.12201845430196L;
-constexpr long double F3 = 1.41253754462275L;
-constexpr long double F6 = 1.99526231496888L;
-constexpr long double F10 = 3.16227766016837L;
-constexpr long double F20 = 10.0L;
+using levels::F1;
+using levels::F10;
+using levels::F20;
+using levels::F3;
+using levels::F6;
 
 constexpr int kFieldWidth = 118;
 constexpr int kFieldHeight = 22;
@@ -113,14 +112,14 @@ dBrel::dBrel(QWidget* parent)
     persistence()
         .section(QStringLiteral("dBrel"))
         .text(ref, "Ref-Zahl", "775,000", "775,000 mV")
-        .afterLoad([ref] { writeText(ref, Zahlenausgabe(Zahleneingabe(ref->text())) + dBrel_Einheit); })
+        .afterLoad(
+            [ref] { writeText(ref, Zahlenausgabe(Zahleneingabe(ref->text())) + dBrel_Einheit); })
         .text(field("dBrelU_E_pdB"), "plusdB", "1,500", "4,500 dB")
         .text(field("dBrelU_E_mdB"), "minusdB", "2,500", "4,500 dB")
         .text(field("dBrelU_E_pmdB"), "plusminusdB", "1,000", "1,000 dB")
-        .custom("Anzeige", {},
-                [](IniDocument& ini, const QString& section, const QString& key) {
-                    ini.setInteger(section, key, static_cast<int>(notation()));
-                });
+        .custom("Anzeige", {}, [](IniDocument& ini, const QString& section, const QString& key) {
+            ini.setInteger(section, key, static_cast<int>(notation()));
+        });
     const std::pair<const char*, const char*> results[] = {
         {"dBrelU_E_p20dB", "7,750 V"},     {"dBrelU_E_p10dB", "2,451 V"},
         {"dBrelU_E_p6dB", "1,546 V"},      {"dBrelU_E_p3dB", "1,095 V"},
@@ -153,15 +152,15 @@ dBrel::dBrel(QWidget* parent)
                           [this, eingabe](double) { dBrel_Berechnung(eingabe); }};
     };
     connectInputFields({
-                                  value("dBrelU_E_0dB", "1e-24", "1e24", 0),
-                                  decibels("dBrelU_E_pdB", "0", "120", 1),
-                                  value("dBrelU_E_pUdB", "1e-28", "1e28", 2),
-                                  decibels("dBrelU_E_pmdB", "1e-28", "1e28", 3),
-                                  value("dBrelU_E_pmUdBo", "1e-28", "1e28", 4),
-                                  value("dBrelU_E_pmUdBu", "1e-28", "1e28", 5),
-                                  decibels("dBrelU_E_mdB", "0", "120", 6),
-                                  value("dBrelU_E_mUdB", "1e-28", "1e28", 7),
-                              });
+        value("dBrelU_E_0dB", "1e-24", "1e24", 0),
+        decibels("dBrelU_E_pdB", "0", "120", 1),
+        value("dBrelU_E_pUdB", "1e-28", "1e28", 2),
+        decibels("dBrelU_E_pmdB", "1e-28", "1e28", 3),
+        value("dBrelU_E_pmUdBo", "1e-28", "1e28", 4),
+        value("dBrelU_E_pmUdBu", "1e-28", "1e28", 5),
+        decibels("dBrelU_E_mdB", "0", "120", 6),
+        value("dBrelU_E_mUdB", "1e-28", "1e28", 7),
+    });
 }
 
 QWidget* dBrel::buildStepBox(QWidget* parent, const QRect& geometry,
@@ -211,7 +210,7 @@ void dBrel::dBrel_Berechnung(int Eingabe)
         volts("dBrelU_E_m10dB", ref / F10);
         volts("dBrelU_E_m20dB", ref / F20);
         volts("dBrelU_E_pUdB", ref * voltageFactor(read("dBrelU_E_pdB")));
-        const long double half = voltageFactor(read("dBrelU_E_pmdB") / 2);
+        const long double half = levels::halfBandFactor(read("dBrelU_E_pmdB"));
         volts("dBrelU_E_pmUdBo", ref * half);
         volts("dBrelU_E_pmUdBu", ref / half);
         volts("dBrelU_E_mUdB", ref / voltageFactor(read("dBrelU_E_mdB")));
@@ -224,23 +223,23 @@ void dBrel::dBrel_Berechnung(int Eingabe)
         decibels("dBrelU_E_pdB", voltageDecibels(read("dBrelU_E_pUdB") / ref));
         break;
     case 3: {
-        const long double half = voltageFactor(read("dBrelU_E_pmdB") / 2);
+        const long double half = levels::halfBandFactor(read("dBrelU_E_pmdB"));
         volts("dBrelU_E_pmUdBo", ref * half);
         volts("dBrelU_E_pmUdBu", ref / half);
         break;
     }
     case 4: {
         const long double upper = read("dBrelU_E_pmUdBo");
-        const long double r = voltageDecibels(upper / ref);
-        decibels("dBrelU_E_pmdB", 2 * r);
-        volts("dBrelU_E_pmUdBu", upper / voltageFactor(2 * r));
+        const long double band = levels::bandFromUpper(upper, ref);
+        decibels("dBrelU_E_pmdB", band);
+        volts("dBrelU_E_pmUdBu", upper / voltageFactor(band));
         break;
     }
     case 5: {
         const long double lower = read("dBrelU_E_pmUdBu");
-        const long double r = voltageDecibels(ref / lower);
-        decibels("dBrelU_E_pmdB", 2 * r);
-        volts("dBrelU_E_pmUdBo", voltageFactor(2 * r) * lower);
+        const long double band = levels::bandFromLower(lower, ref);
+        decibels("dBrelU_E_pmdB", band);
+        volts("dBrelU_E_pmUdBo", voltageFactor(band) * lower);
         break;
     }
     case 6:

@@ -1,5 +1,6 @@
 #include "gleichwSchalt.h"
 
+#include "rf/Constants.h"
 #include "rf/Transformation.h"
 #include "schematics/PictureWidget.h"
 #include "values/DisplayOptions.h"
@@ -15,7 +16,7 @@ namespace ampero {
 
 namespace {
 
-constexpr long double kTwoPi = 6.283185307179586477L;
+using rf::kTwoPi;
 constexpr int kFieldHeight = 22;
 const QString kHenry = QStringLiteral("H");
 const QString kFarad = QStringLiteral("F");
@@ -94,20 +95,16 @@ gleichwSchalt::gleichwSchalt(QWidget* parent)
 
     const FieldRule range{.min = QStringLiteral("1e-24"), .max = QStringLiteral("1e24")};
     connectInputFields({
-            {m_F, range, withUnit(QStringLiteral("Hz")), {}},
-            {m_Rp, range, withUnit(kOhm), [this](double v) { PS_Rp_Berechnung(v); }},
-            {m_Xp, range, withUnit(kOhm), [this](double v) { PS_Xp_Berechnung(v); }},
-            {m_Lp, range, withUnit(kHenry),
-             [this](double v) { PS_Lp_Berechnung(v); }},
-            {m_Cp, range, withUnit(kFarad),
-             [this](double v) { PS_Cp_Berechnung(v); }},
-            {m_Rs, range, withUnit(kOhm), [this](double v) { PS_Rs_Berechnung(v); }},
-            {m_Xs, range, withUnit(kOhm), [this](double v) { PS_Xs_Berechnung(v); }},
-            {m_Ls, range, withUnit(kHenry),
-             [this](double v) { PS_Ls_Berechnung(v); }},
-            {m_Cs, range, withUnit(kFarad),
-             [this](double v) { PS_Cs_Berechnung(v); }},
-        });
+        {m_F, range, withUnit(QStringLiteral("Hz")), {}},
+        {m_Rp, range, withUnit(kOhm), [this](double v) { PS_Rp_Berechnung(v); }},
+        {m_Xp, range, withUnit(kOhm), [this](double v) { PS_Xp_Berechnung(v); }},
+        {m_Lp, range, withUnit(kHenry), [this](double v) { PS_Lp_Berechnung(v); }},
+        {m_Cp, range, withUnit(kFarad), [this](double v) { PS_Cp_Berechnung(v); }},
+        {m_Rs, range, withUnit(kOhm), [this](double v) { PS_Rs_Berechnung(v); }},
+        {m_Xs, range, withUnit(kOhm), [this](double v) { PS_Xs_Berechnung(v); }},
+        {m_Ls, range, withUnit(kHenry), [this](double v) { PS_Ls_Berechnung(v); }},
+        {m_Cs, range, withUnit(kFarad), [this](double v) { PS_Cs_Berechnung(v); }},
+    });
 }
 
 long double gleichwSchalt::omega() const { return kTwoPi * readValue(m_F); }

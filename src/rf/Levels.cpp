@@ -14,6 +14,18 @@ long double throughGain(long double x, long double a, int k)
     return a <= 0 ? x / g : x * g;
 }
 
+long double halfBandFactor(long double a) { return factorFromDecibels(a / 2, 20); }
+
+long double bandFromUpper(long double upper, long double reference)
+{
+    return 2 * decibelsFromFactor(upper / reference, 20);
+}
+
+long double bandFromLower(long double lower, long double reference)
+{
+    return 2 * decibelsFromFactor(reference / lower, 20);
+}
+
 long double powerFromDbm(long double dbm) { return std::pow(10.0L, dbm / 10) * kReferencePower; }
 
 long double dbmFromPower(long double watts) { return 10 * std::log10(watts / kReferencePower); }

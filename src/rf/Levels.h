@@ -9,6 +9,20 @@ inline constexpr long double kMicrovolt = 1e-6L;       // 0 dBµV
 // Uss = Ueff · 2√2 for a sine.
 inline constexpr long double kPeakToPeak = 2.8284271247461900976L;
 
+// The voltage factors of the fixed steps of ±1, ±3, ±6, ±10 and ±20 dB around a reference, as
+// the program has always written them.
+inline constexpr long double F1 = 1.12201845430196L;
+inline constexpr long double F3 = 1.41253754462275L;
+inline constexpr long double F6 = 1.99526231496888L;
+inline constexpr long double F10 = 3.16227766016837L;
+inline constexpr long double F20 = 10.0L;
+
+// A band of ±a dB around a reference: the factor 10^((a/2)/20) above and below it.
+long double halfBandFactor(long double a);
+// The band a in dB from a value on either edge of it.
+long double bandFromUpper(long double upper, long double reference);
+long double bandFromLower(long double lower, long double reference);
+
 // 10^(a/k)
 long double factorFromDecibels(long double a, int k);
 // k·log10(f)

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "Constants.h"
+
 // Series and parallel R-L-C connections at one frequency. Every quantity is computed for the
 // chosen circuit; the quantities of a missing element are 0.
 namespace ampero::rlc {
 
 enum class Circuit { RLC, RL, RC };
 
-inline constexpr long double kTwoPi = 6.283185307179586477L;
-inline constexpr long double kDegreesPerRadian = 57.29577951308232L;
+using rf::kDegreesPerRadian;
+using rf::kTwoPi;
 
 // Driven by the current I: element voltages, Z = R + j(XL − XC).
 struct Series {
