@@ -2,6 +2,7 @@
 // and pictures, and the physics of the designed networks (lossless ones pass all the
 // available power; coil losses show as TL), and their floating-point faults.
 #include "rf/LNetwork.h"
+#include "rf/PiNetwork.h"
 
 #include <QtTest>
 #include <cfenv>
@@ -52,6 +53,27 @@ LRun runL(long double F, long double R1, long double X1, long double R2, long do
                              lnetwork::highPassImpedances(r.sides, r.Lp, r.hs, QL), P);
     r.lp = lnetwork::analyse(R1, X1, R2, X2,
                              lnetwork::lowPassImpedances(r.sides, r.Cp, r.ls, QL), P);
+    return r;
+}
+
+struct PiRun {
+    pinetwork::Sides sides;
+    pinetwork::Design design;
+    pinetwork::Variant hp, lp;
+    matching::Analysis ahp, alp;
+};
+
+PiRun runPi(long double F, long double R1, long double X1, long double R2, long double X2,
+            long double QL, long double Q, bool balanced = false)
+{
+    PiRun r;
+    r.sides = pinetwork::sides(R1, X1, R2, X2);
+    r.design = pinetwork::design(r.sides, Q);
+    const long double w = pinetwork::omega(F);
+    r.hp = pinetwork::highPass(r.sides, r.design, w, QL, balanced);
+    r.lp = pinetwork::lowPass(r.sides, r.design, w, QL, balanced);
+    r.ahp = pinetwork::analyse(r.sides, r.hp, 1);
+    r.alp = pinetwork::analyse(r.sides, r.lp, 1);
     return r;
 }
 
@@ -254,6 +276,190 @@ private slots:
         const auto z = lnetwork::highPassImpedances(s, Lp, hs, QL);
         QVERIFY(std::fetestexcept(FE_DIVBYZERO));
         lnetwork::analyse(300, 0, 50, 0, z, 1);
+    }
+
+    // 3.6 MHz, 1200 Ω to 50 Ω, coil Q 100, operating Q 4.996.
+    void piExample_data()
+    {
+        QTest::addColumn<double>("R1");
+        QTest::addColumn<double>("R2");
+        QTest::addColumn<bool>("balanced");
+        QTest::addColumn<QStringList>("hp"); // Xp1 µH, Xs pF, Xp2 µH
+        QTest::addColumn<QStringList>("lp"); // Xp1 pF, Xs µH, Xp2 pF
+        QTest::newRow("1200 to 50") << 1200.0 << 50.0 << false
+                                    << QStringList{"10.619", "181.076", "7.735"}
+                                    << QStringList{"184.060", "10.794", "252.681"};
+        QTest::newRow("50 to 1200") << 50.0 << 1200.0 << false
+                                    << QStringList{"7.735", "181.076", "10.619"}
+                                    << QStringList{"252.681", "10.794", "184.060"};
+        QTest::newRow("sym.") << 1200.0 << 50.0 << true
+                              << QStringList{"10.619", "362.152", "7.735"}
+                              << QStringList{"184.060", "5.397", "252.681"};
+    }
+
+    void piExample()
+    {
+        QFETCH(double, R1);
+        QFETCH(double, R2);
+        QFETCH(bool, balanced);
+        QFETCH(QStringList, hp);
+        QFETCH(QStringList, lp);
+        const auto r = runPi(3.6e6, R1, 0, R2, 0, 100, 4.996L, balanced);
+        VERIFY_SHOWS(r.hp.p1.shown * 1e6, hp[0].toLatin1().constData());
+        VERIFY_SHOWS(r.hp.s.shown * 1e12, hp[1].toLatin1().constData());
+        VERIFY_SHOWS(r.hp.p2.shown * 1e6, hp[2].toLatin1().constData());
+        VERIFY_SHOWS(r.lp.p1.shown * 1e12, lp[0].toLatin1().constData());
+        VERIFY_SHOWS(r.lp.s.shown * 1e6, lp[1].toLatin1().constData());
+        VERIFY_SHOWS(r.lp.p2.shown * 1e12, lp[2].toLatin1().constData());
+        QCOMPARE(QString() + r.hp.p1.unit + r.hp.s.unit + r.hp.p2.unit, QString("HFH"));
+        QCOMPARE(QString() + r.lp.p1.unit + r.lp.s.unit + r.lp.p2.unit, QString("FHF"));
+        VERIFY_SHOWS(r.ahp.TL, "0.227");
+        VERIFY_SHOWS(r.alp.TL, "0.226");
+        // losses: the shunt coils in the high-pass, the series coil in the low-pass
+        QCOMPARE(r.ahp.rows[1].P, 0.0);
+        QVERIFY(r.ahp.rows[0].P > 0 && r.ahp.rows[2].P > 0);
+        QVERIFY(r.alp.rows[0].P == 0 && r.alp.rows[2].P == 0 && r.alp.rows[1].P > 0);
+        const double lost = r.ahp.rows[0].P + r.ahp.rows[2].P;
+        QVERIFY(r.ahp.P2 + lost <= 1);
+    }
+
+    // 1 W from 1200 Ω: Ur = √4800 = 69.28 V; the shunt coil at the input has about 33.8 V.
+    void piTable()
+    {
+        const auto r = runPi(3.6e6, 1200, 0, 50, 0, 100, 4.996L);
+        VERIFY_SHOWS(r.ahp.rows[0].U, "33.8");
+        VERIFY_SHOWS(r.ahp.rows[0].U * std::sqrt(2.0), "47.9");
+        QVERIFY(std::fabs(r.ahp.rows[0].U - r.ahp.rows[0].I * std::abs(r.hp.p1.Z)) < 1e-12);
+    }
+
+    // A load of 50 + j10 Ω has the parallel resistance 52 Ω, which sets the low side; the
+    // minimum Q still takes the real part as entered.
+    void piComplexLoad()
+    {
+        const auto s = pinetwork::sides(1200, 0, 50, 10);
+        QVERIFY(std::fabs(s.t2.Rp - 52) < 1e-15);
+        QVERIFY(std::fabs(s.t2.Xp - 260) < 1e-13);
+        QVERIFY(std::fabs(pinetwork::minimumQ(s) - std::sqrt(23.0L) * 1.01L) < 1e-15);
+        const auto r = runPi(3.6e6, 1200, 0, 50, 10, 100, 4.996L);
+        VERIFY_SHOWS(r.hp.p2.value * 1e6, "14.98");
+        VERIFY_SHOWS(r.lp.p2.value * 1e12, "470.5");
+    }
+
+    void piOperatingQ_data()
+    {
+        QTest::addColumn<bool>("useMinimum");
+        QTest::addColumn<double>("QE");
+        QTest::addColumn<double>("Q");
+        QTest::addColumn<double>("keptQE");
+        const double qmin = std::sqrt(23.0) * 1.01;
+        QTest::newRow("min.") << true << 7.0 << qmin << 7.0;
+        QTest::newRow("Eingabe above") << false << 7.0 << 7.0 << 7.0;
+        QTest::newRow("Eingabe below") << false << 4.8 << qmin << qmin;
+    }
+
+    void piOperatingQ()
+    {
+        QFETCH(bool, useMinimum);
+        QFETCH(double, QE);
+        QFETCH(double, Q);
+        QFETCH(double, keptQE);
+        const long double qmin = pinetwork::minimumQ(pinetwork::sides(1200, 0, 50, 0));
+        VERIFY_SHOWS(qmin, "4.844");
+        const auto pi = pinetwork::operatingQ(useMinimum, qmin, QE);
+        QVERIFY(std::fabs(pi.Q - Q) < 1e-15 && std::fabs(pi.QE - keptQE) < 1e-15);
+    }
+
+    // Below its minimum Q a shunt element can come out of the other kind: a termination with
+    // a large parallel reactance of the shunt element's own kind needs the opposite kind
+    // beside it. The element keeps a positive value with the other letter, and the network
+    // still matches.
+    void piSignReversal_data()
+    {
+        QTest::addColumn<double>("X1");
+        QTest::addColumn<double>("X2");
+        QTest::addColumn<QString>("hpLetters");
+        QTest::addColumn<QString>("lpLetters");
+        QTest::newRow("inductive") << 1000.0 << 700.0 << "FFF"
+                                   << "FHF";
+        QTest::newRow("capacitive") << -1000.0 << -700.0 << "HFH"
+                                    << "HHH";
+    }
+
+    void piSignReversal()
+    {
+        QFETCH(double, X1);
+        QFETCH(double, X2);
+        QFETCH(QString, hpLetters);
+        QFETCH(QString, lpLetters);
+        const long double F = 3.6e6, w = pinetwork::omega(F);
+        const auto r = runPi(F, 100, X1, 50, X2, 100, 5);
+        QCOMPARE(QString() + r.hp.p1.unit + r.hp.s.unit + r.hp.p2.unit, hpLetters);
+        QCOMPARE(QString() + r.lp.p1.unit + r.lp.s.unit + r.lp.p2.unit, lpLetters);
+        for (const auto* e : {&r.hp.p1, &r.hp.p2, &r.lp.p1, &r.lp.p2}) {
+            QVERIFY(e->value > 0);
+            if (e->unit == 'F') {
+                QCOMPARE(e->R, 0.0L);
+                QVERIFY(std::fabs(e->value * w * -e->X - 1) < 1e-12);
+            } else {
+                QVERIFY(std::fabs(e->R - e->X / 100) < 1e-12 * e->X);
+                QVERIFY(std::fabs(e->value * w / e->X - 1) < 1e-12);
+            }
+            QCOMPARE(e->Z.imag(), static_cast<double>(e->X));
+            QCOMPARE(e->Z.real(), static_cast<double>(e->R));
+        }
+        const auto lossless = runPi(F, 100, X1, 50, X2, kLossless, 5);
+        QVERIFY(std::fabs(lossless.ahp.TL) < 1e-9);
+        QVERIFY(std::fabs(lossless.alp.TL) < 1e-9);
+    }
+
+    void piLosslessNetworksMatch_data()
+    {
+        QTest::addColumn<double>("R1");
+        QTest::addColumn<double>("X1");
+        QTest::addColumn<double>("R2");
+        QTest::addColumn<double>("X2");
+        QTest::newRow("1200 to 50") << 1200.0 << 0.0 << 50.0 << 0.0;
+        QTest::newRow("50 to 1200") << 50.0 << 0.0 << 1200.0 << 0.0;
+        QTest::newRow("complex load") << 1200.0 << 0.0 << 50.0 << 10.0;
+        QTest::newRow("both complex") << 300.0 << -150.0 << 75.0 << 40.0;
+        QTest::newRow("equal real parts") << 50.0 << 0.0 << 50.0 << 30.0;
+    }
+
+    void piLosslessNetworksMatch()
+    {
+        QFETCH(double, R1);
+        QFETCH(double, X1);
+        QFETCH(double, R2);
+        QFETCH(double, X2);
+        const long double qmin = pinetwork::minimumQ(pinetwork::sides(R1, X1, R2, X2));
+        for (long double Q : {qmin, 2 * qmin + 1}) {
+            const auto r = runPi(3.6e6, R1, X1, R2, X2, kLossless, Q);
+            QVERIFY(std::fabs(r.ahp.TL) < 1e-9);
+            QVERIFY(std::fabs(r.alp.TL) < 1e-9);
+        }
+        QVERIFY(!std::fetestexcept(kFaults));
+    }
+
+    // Equal real parts without reactances make the minimum Q zero, and the design divides by
+    // it; a coil Q of 0 divides by zero in the loss resistance. Neither crashes.
+    void piFaults()
+    {
+        volatile double R = 50, zero = 0;
+        const auto s = pinetwork::sides(R, 0, R, 0);
+        const long double qmin = pinetwork::minimumQ(s);
+        QCOMPARE(qmin, 0.0L);
+        QVERIFY(!std::fetestexcept(kFaults));
+        const auto d = pinetwork::design(s, qmin);
+        QVERIFY(std::fetestexcept(FE_DIVBYZERO | FE_INVALID));
+        pinetwork::analyse(s, pinetwork::highPass(s, d, pinetwork::omega(1e6), 100, false), 1);
+
+        std::feclearexcept(FE_ALL_EXCEPT);
+        const auto ok = pinetwork::sides(1200, 0, 50, 0);
+        const auto d2 = pinetwork::design(ok, 5);
+        QVERIFY(!std::fetestexcept(kFaults));
+        const auto hp = pinetwork::highPass(ok, d2, pinetwork::omega(1e6), zero, false);
+        QVERIFY(std::fetestexcept(FE_DIVBYZERO));
+        pinetwork::analyse(ok, hp, 1);
     }
 
 };
