@@ -3,6 +3,7 @@
 // available power; coil losses show as TL), and their floating-point faults.
 #include "rf/LNetwork.h"
 #include "rf/PiNetwork.h"
+#include "rf/TNetwork.h"
 
 #include <QtTest>
 #include <cfenv>
@@ -74,6 +75,25 @@ PiRun runPi(long double F, long double R1, long double X1, long double R2, long 
     r.lp = pinetwork::lowPass(r.sides, r.design, w, QL, balanced);
     r.ahp = pinetwork::analyse(r.sides, r.hp, 1);
     r.alp = pinetwork::analyse(r.sides, r.lp, 1);
+    return r;
+}
+
+struct TRun {
+    tnetwork::Design design;
+    tnetwork::Variant hp, lp;
+    matching::Analysis ahp, alp;
+};
+
+TRun runT(long double F, long double R1, long double X1, long double R2, long double X2,
+          long double QL, long double Q, bool balanced = false)
+{
+    TRun r;
+    r.design = tnetwork::design(R1, R2, Q);
+    const long double w = tnetwork::omega(F);
+    r.hp = tnetwork::highPass(X1, X2, r.design, w, QL, balanced);
+    r.lp = tnetwork::lowPass(X1, X2, r.design, w, QL, balanced);
+    r.ahp = tnetwork::analyse(R1, X1, R2, X2, r.hp, 1);
+    r.alp = tnetwork::analyse(R1, X1, R2, X2, r.lp, 1);
     return r;
 }
 
@@ -367,6 +387,9 @@ private slots:
         VERIFY_SHOWS(qmin, "4.844");
         const auto pi = pinetwork::operatingQ(useMinimum, qmin, QE);
         QVERIFY(std::fabs(pi.Q - Q) < 1e-15 && std::fabs(pi.QE - keptQE) < 1e-15);
+        const auto t = tnetwork::operatingQ(useMinimum, qmin, QE);
+        QCOMPARE(t.Q, pi.Q);
+        QCOMPARE(t.QE, pi.QE);
     }
 
     // Below its minimum Q a shunt element can come out of the other kind: a termination with
@@ -462,6 +485,176 @@ private slots:
         pinetwork::analyse(ok, hp, 1);
     }
 
+    // 3.6 MHz, 250 Ω to 50 Ω, coil Q 100.
+    void tExample_data()
+    {
+        QTest::addColumn<double>("X1");
+        QTest::addColumn<double>("X2");
+        QTest::addColumn<double>("Q"); // 0: the minimum
+        QTest::addColumn<bool>("balanced");
+        QTest::addColumn<QStringList>("hp"); // Xs1, Xp, Xs2 as shown, scaled
+        QTest::addColumn<QStringList>("lp");
+        QTest::addColumn<QString>("hpLetters");
+        QTest::addColumn<QString>("lpLetters");
+        QTest::addColumn<QStringList>("tl");
+        QTest::newRow("Q 3") << 0.0 << 0.0 << 3.0 << false
+                             << QStringList{"176.839 p", "5.526 u", "294.731 p"}
+                             << QStringList{"11.052 u", "353.678 p", "6.631 u"} << "FHF"
+                             << "HFH" << QStringList{"0.172", "0.173"};
+        // the doubled capacitance is 2 · 294.7314 pF = 589.463 pF
+        QTest::newRow("Q 3 sym.") << 0.0 << 0.0 << 3.0 << true
+                                  << QStringList{"353.678 p", "5.526 u", "589.463 p"}
+                                  << QStringList{"5.526 u", "353.678 p", "3.316 u"} << "FHF"
+                                  << "HFH" << QStringList{"0.172", "0.173"};
+        QTest::newRow("min.") << 0.0 << 0.0 << 0.0 << false
+                              << QStringList{"1.39455 n", "5.231 u", "437.72 p"}
+                              << QStringList{"1.402 u", "373.63 p", "4.465 u"} << "FHF"
+                              << "HFH" << QStringList{"0.093", "0.093"};
+        QTest::newRow("Z1 250-j40 min.") << -40.0 << 0.0 << 0.0 << false
+                                         << QStringList{"0.367 u", "5.231 u", "437.72 p"}
+                                         << QStringList{"3.170 u", "373.63 p", "4.465 u"}
+                                         << "HHF"
+                                         << "HFH" << QStringList{};
+        QTest::newRow("Z2 50+j120 min.") << 0.0 << 120.0 << 0.0 << false
+                                         << QStringList{"1.39455 n", "5.231 u", "200.04 p"}
+                                         << QStringList{"1.402 u", "373.63 p", "2.327 n"}
+                                         << "FHF"
+                                         << "HFF" << QStringList{};
+    }
+
+    void tExample()
+    {
+        QFETCH(double, X1);
+        QFETCH(double, X2);
+        QFETCH(double, Q);
+        QFETCH(bool, balanced);
+        QFETCH(QStringList, hp);
+        QFETCH(QStringList, lp);
+        QFETCH(QString, hpLetters);
+        QFETCH(QString, lpLetters);
+        QFETCH(QStringList, tl);
+        const long double q = Q > 0 ? Q : tnetwork::minimumQ(250, 50);
+        const auto r = runT(3.6e6, 250, X1, 50, X2, 100, q, balanced);
+        auto check = [](long double shown, const QString& expected) {
+            const QStringList parts = expected.split(' ');
+            const double scale = parts[1] == "p" ? 1e12 : parts[1] == "n" ? 1e9 : 1e6;
+            return showsAs(shown * scale, parts[0].toLatin1().constData());
+        };
+        const matching::Element* elements[] = {&r.hp.s1, &r.hp.p, &r.hp.s2,
+                                               &r.lp.s1, &r.lp.p, &r.lp.s2};
+        const QStringList expected = hp + lp;
+        for (int i = 0; i < 6; ++i)
+            QVERIFY2(check(elements[i]->shown, expected[i]),
+                     qPrintable(QString("element %1: %2, not %3")
+                                    .arg(i)
+                                    .arg(double(elements[i]->shown), 0, 'g', 9)
+                                    .arg(expected[i])));
+        QCOMPARE(QString::fromStdString(r.hp.letters), hpLetters);
+        QCOMPARE(QString::fromStdString(r.lp.letters), lpLetters);
+        if (!tl.isEmpty()) {
+            VERIFY_SHOWS(r.ahp.TL, tl[0].toLatin1().constData());
+            VERIFY_SHOWS(r.alp.TL, tl[1].toLatin1().constData());
+        }
+        // a coil loses power, a capacitor none, in every position
+        for (int v = 0; v < 2; ++v) {
+            const auto& a = v == 0 ? r.ahp : r.alp;
+            const auto& var = v == 0 ? r.hp : r.lp;
+            const matching::Element* es[] = {&var.s1, &var.p, &var.s2};
+            double lost = 0;
+            for (int i = 0; i < 3; ++i) {
+                QCOMPARE(a.rows[i].P > 0, es[i]->unit == 'H');
+                lost += a.rows[i].P;
+            }
+            QVERIFY(a.P2 + lost <= 1);
+        }
+    }
+
+    void tMinimumQ()
+    {
+        QVERIFY(std::fabs(tnetwork::minimumQ(250, 50) - 2.02L) < 1e-15);
+        QCOMPARE(tnetwork::minimumQ(50, 250), tnetwork::minimumQ(250, 50));
+        // bandwidth at 3.6 MHz: 1.782 MHz
+        VERIFY_SHOWS(3.6e6L / tnetwork::minimumQ(250, 50) / 1e6, "1.782");
+    }
+
+    // Exchanging Z1 and Z2 exchanges the series elements; the shunt element and TL stay.
+    void tExchangedSides()
+    {
+        const auto a = runT(3.6e6, 250, 0, 50, 0, 100, 3);
+        const auto b = runT(3.6e6, 50, 0, 250, 0, 100, 3);
+        QCOMPARE(b.hp.s1.value, a.hp.s2.value);
+        QCOMPARE(b.hp.s2.value, a.hp.s1.value);
+        QCOMPARE(b.lp.s1.value, a.lp.s2.value);
+        QVERIFY(std::fabs(b.hp.p.value / a.hp.p.value - 1) < 1e-15);
+        QVERIFY(std::fabs(b.ahp.TL - a.ahp.TL) < 1e-9);
+        QVERIFY(std::fabs(b.alp.TL - a.alp.TL) < 1e-9);
+    }
+
+    // A termination reactance that cancels the series reactance exactly leaves an element of
+    // value 0 of the form's usual kind.
+    void tZeroSeriesElement()
+    {
+        const auto d = tnetwork::design(250, 50, 3);
+        const long double w = tnetwork::omega(3.6e6);
+        const auto hp = tnetwork::highPass(-d.Xs1, 0, d, w, 100, true);
+        QCOMPARE(hp.s1.unit, 'F');
+        QCOMPARE(hp.s1.shown, 0.0L);
+        QCOMPARE(hp.s1.Z, rf::Complex(0, 0));
+        QCOMPARE(QString::fromStdString(hp.letters), QString("FHF"));
+        const auto lp = tnetwork::lowPass(d.Xs1, 0, d, w, 100, false);
+        QCOMPARE(lp.s1.unit, 'H');
+        QCOMPARE(lp.s1.value, 0.0L);
+        QVERIFY(!std::fetestexcept(kFaults));
+    }
+
+    void tLosslessNetworksMatch_data()
+    {
+        QTest::addColumn<double>("R1");
+        QTest::addColumn<double>("X1");
+        QTest::addColumn<double>("R2");
+        QTest::addColumn<double>("X2");
+        QTest::newRow("250 to 50") << 250.0 << 0.0 << 50.0 << 0.0;
+        QTest::newRow("50 to 250") << 50.0 << 0.0 << 250.0 << 0.0;
+        QTest::newRow("Z1 250-j40") << 250.0 << -40.0 << 50.0 << 0.0;
+        QTest::newRow("Z2 50+j120") << 250.0 << 0.0 << 50.0 << 120.0;
+        QTest::newRow("both complex") << 10.0 << 300.0 << 600.0 << -900.0;
+    }
+
+    void tLosslessNetworksMatch()
+    {
+        QFETCH(double, R1);
+        QFETCH(double, X1);
+        QFETCH(double, R2);
+        QFETCH(double, X2);
+        const long double qmin = tnetwork::minimumQ(R1, R2);
+        for (long double Q : {qmin, 3 * qmin}) {
+            const auto r = runT(3.6e6, R1, X1, R2, X2, kLossless, Q);
+            QVERIFY(std::fabs(r.ahp.TL) < 1e-9);
+            QVERIFY(std::fabs(r.alp.TL) < 1e-9);
+        }
+        QVERIFY(!std::fetestexcept(kFaults));
+    }
+
+    // Equal real parts make the minimum Q zero and "min." divides by it; a coil Q of 0
+    // divides by zero in the loss resistances. Neither crashes.
+    void tFaults()
+    {
+        volatile double R = 50, zero = 0;
+        const long double qmin = tnetwork::minimumQ(R, R);
+        QCOMPARE(qmin, 0.0L);
+        QVERIFY(!std::fetestexcept(kFaults));
+        const auto d = tnetwork::design(R, R, qmin);
+        QVERIFY(std::fetestexcept(FE_DIVBYZERO));
+        tnetwork::analyse(R, 0, R, 0,
+                          tnetwork::lowPass(0, 0, d, tnetwork::omega(1e6), 100, false), 1);
+
+        std::feclearexcept(FE_ALL_EXCEPT);
+        const auto d2 = tnetwork::design(250, 50, 3);
+        QVERIFY(!std::fetestexcept(kFaults));
+        const auto hp = tnetwork::highPass(0, 0, d2, tnetwork::omega(1e6), zero, false);
+        QVERIFY(std::fetestexcept(FE_DIVBYZERO));
+        tnetwork::analyse(250, 0, 50, 0, hp, 1);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestMatching)
