@@ -33,9 +33,9 @@ struct AttenuatorShown {
 };
 AttenuatorShown shown(const Attenuator& pad, bool balanced);
 
-// From the source: R2, R1, R3.
+// From the source: shunt R2, series R1, shunt R3.
 std::vector<ladder::Element> piLadder(const Attenuator& pad);
-// From the source: R2, R1, R3.
+// From the source: series R2, shunt R1, series R3.
 std::vector<ladder::Element> tLadder(const Attenuator& pad);
 
 // Voltage, current and power of one resistor (RMS values).
@@ -81,6 +81,7 @@ struct LPad {
     int picture; // 1 … 5: Z1 > Z2 "an Z1", "an Z2"; Z1 < Z2 "an Z1", "an Z2"; Z1 = Z2
 };
 LPad lPad(long double Z1, long double Z2, long double a, Match match);
+// From the source: shunt R2, series R1 when the shunt sits at Z1; else series R1, shunt R2.
 std::vector<ladder::Element> lLadder(const LPad& pad);
 
 // The Pi pad between Z1 and Z2: R1 across Z1, R2 in series, R3 across Z2.
