@@ -1,0 +1,111 @@
+#pragma once
+
+#include "Ladder.h"
+
+#include <vector>
+
+// Resistive pads: attenuators between equal impedances and matching pads between two
+// resistances Z1 (source side) and Z2 (load side), for an attenuation a in dB. The values are
+// those of the whole resistors; a balanced pad splits every series resistor into one half in
+// each line, which is what its fields show. Its ladders carry the whole values, so in a
+// balanced pad each half has the current of the ladder's series element, half its voltage and
+// half its loss.
+namespace ampero::pads {
+
+// K = 10^(a/20), the voltage ratio of an attenuation a in dB.
+long double voltageRatio(long double a);
+
+// A series value as a field shows it: halved when the pad is balanced.
+long double shownSeries(long double R, bool balanced);
+
+// Attenuators matched on both sides to Z. Pi: series R1, R2 = R3 across input and output.
+// T: series R2 = R3, R1 from their junction across the line.
+struct Attenuator {
+    long double K;
+    long double piR1, piR23;
+    long double tR1, tR23;
+};
+Attenuator attenuator(long double a, long double Z);
+
+// The four fields: the series resistors (Pi R1, T R2 = R3) halved when balanced.
+struct AttenuatorShown {
+    long double piR1, piR23, tR1, tR23;
+};
+AttenuatorShown shown(const Attenuator& pad, bool balanced);
+
+// From the source: shunt R2, series R1, shunt R3.
+std::vector<ladder::Element> piLadder(const Attenuator& pad);
+// From the source: series R2, shunt R1, series R3.
+std::vector<ladder::Element> tLadder(const Attenuator& pad);
+
+// Voltage, current and power of one resistor (RMS values).
+struct Row {
+    long double U, I, P;
+};
+
+// The attenuator table for an input power P into the matched pad, from the input voltage
+// U = √(Z·P) and the output voltage U/K in closed form, which keeps its digits at any
+// attenuation. Balanced pads list one half of a series resistor.
+struct AttenuatorTable {
+    Row piR1, piR2, piR3;
+    Row tR1, tR2, tR3;
+};
+AttenuatorTable attenuatorTable(const Attenuator& pad, long double Z, long double P, bool balanced);
+
+// The smallest attenuation of a pad between Z1 and Z2: with a = max/min,
+// Kmin = 2·√((a − 1)·a) + 2a − 1 rounded to `decimals` places, Dmin = 10·log10(Kmin) dB.
+struct MinimumAttenuation {
+    long double Kmin, Dmin;
+};
+MinimumAttenuation minimumAttenuation(long double Z1, long double Z2, int decimals);
+
+// x rounded to `decimals` places, ties away from zero.
+long double roundTo(long double x, int decimals);
+
+// Whether an entered attenuation a lies below Dmin rounded to `decimals` places, with a
+// tolerance of 1e-4 dB.
+bool belowMinimum(long double a, long double Dmin, int decimals);
+
+// The L pad matches one side only.
+enum class Match {
+    Z1, // "an Z1": the loaded pad presents Z1 to the source
+    Z2, // "an Z2": it presents Z2 to the load
+};
+
+// The L pad between Z1 and Z2: series R1 and shunt R2. The shunt resistor sits across the
+// Z1 side when Z1 ≤ Z2, across the Z2 side when Z1 > Z2. For Z1 = Z2 it matches both sides;
+// a = 0 is taken as K = 1.0001 there.
+struct LPad {
+    long double R1, R2;
+    bool shuntAtZ1;
+    int picture; // 1 … 5: Z1 > Z2 "an Z1", "an Z2"; Z1 < Z2 "an Z1", "an Z2"; Z1 = Z2
+};
+LPad lPad(long double Z1, long double Z2, long double a, Match match);
+// From the source: shunt R2, series R1 when the shunt sits at Z1; else series R1, shunt R2.
+std::vector<ladder::Element> lLadder(const LPad& pad);
+
+// The Pi pad between Z1 and Z2: R1 across Z1, R2 in series, R3 across Z2.
+struct PiPad {
+    long double R1, R2, R3;
+};
+PiPad piPad(long double Z1, long double Z2, long double a);
+std::vector<ladder::Element> piLadder(const PiPad& pad);
+
+// The T pad between Z1 and Z2: R1 in series from Z1, R2 across the middle, R3 in series
+// towards Z2.
+struct TPad {
+    long double R1, R2, R3;
+};
+TPad tPad(long double Z1, long double Z2, long double a);
+std::vector<ladder::Element> tLadder(const TPad& pad);
+
+// The eight fields of the matching pads: magnitudes where a rounded minimum attenuation can
+// leave a value a hair below zero, series resistors halved when balanced.
+struct MatchingShown {
+    long double lR1, lR2;
+    long double piR1, piR2, piR3;
+    long double tR1, tR2, tR3;
+};
+MatchingShown shown(const LPad& l, const PiPad& pi, const TPad& t, bool balanced);
+
+} // namespace ampero::pads
