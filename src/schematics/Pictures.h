@@ -34,5 +34,9 @@ std::vector<Picture> levelPictures();
 std::vector<Picture> componentPictures();
 std::vector<Picture> networkPictures();
 std::vector<Picture> transformPictures();
+std::vector<Picture> padPictures();
+std::vector<Picture> matchingPictures();
+std::vector<Picture> windowPictures();
+std::vector<Picture> vswrPictures();
 
 } // namespace ampero
