@@ -260,13 +260,14 @@ void drawShunt(const Schematic& s, const Ladder& ladder, const LadderPart& p, qr
     } else {
         // the part above its loss resistance, both clear of the current arrow on the lead
         const qreal lead = p.current.shown() ? 2.2 : 0.6;
-        const qreal joint = top + 0.6 + bodyLength(p.kind) + 0.3;
+        const qreal start = top + 0.8;
+        const qreal joint = start + bodyLength(p.kind) + 0.3;
         const qreal end = bottom - lead;
-        drawPart(s, p.kind, {x, top + 0.6}, {x, joint}, ink);
+        drawPart(s, p.kind, {x, start}, {x, joint}, ink);
         s.resistor({x, joint}, {x, end});
-        s.wire({{x, top}, {x, top + 0.6}});
+        s.wire({{x, top}, {x, start}});
         s.wire({{x, end}, {x, bottom}});
-        const qreal partMiddle = (top + 0.6 + joint) / 2;
+        const qreal partMiddle = (start + joint) / 2;
         const qreal lossMiddle = (joint + end) / 2;
         name(s, {x + side * nameOffset(p.kind), partMiddle}, p.name, p.index, outside);
         name(s, {x + side * 1.1, lossMiddle}, kLoss, kLossIndex, outside);

@@ -16,8 +16,8 @@ constexpr qreal kPairUnit = 8; // what the pairs are drawn for, in pixels per un
 constexpr QSizeF kPairHalf(32.5, 19);
 constexpr qreal kPairUpper = 6, kPairLower = 16.5;
 // One network across the window.
-constexpr QSizeF kSingle(52, 16);
-constexpr qreal kSingleUpper = 5.8, kSingleLower = 14.8;
+constexpr QSizeF kSingle(52, 17);
+constexpr qreal kSingleUpper = 6.2, kSingleLower = 16.2;
 
 // A resistor with the voltage across it and the current through it.
 LadderPart resistor(Place place, const char* index)
