@@ -115,6 +115,11 @@ struct Layout {
     std::vector<Spot> spots;
 };
 
+// The two lines of a ladder, in the coordinates of its picture.
+struct Lines {
+    qreal upper, lower;
+};
+
 // The room a shunt part next to a terminal keeps from it.
 qreal endGap(const LadderPart& p, bool arrow)
 {
@@ -137,7 +142,6 @@ Layout layOut(const Ladder& ladder, QPointF o)
     const std::size_t n = parts.size();
     // fixed gaps around shunt parts that have no series part beside them
     std::vector<qreal> gapBefore(n, 0);
-    qreal gapAfterLast = 0;
     qreal fixed = 0;
     int series = 0;
     for (std::size_t i = 0; i < n; ++i) {
@@ -150,13 +154,15 @@ Layout layOut(const Ladder& ladder, QPointF o)
         else if (parts[i - 1].place == Place::Shunt)
             gapBefore[i] = 6;
         fixed += gapBefore[i];
-        if (i + 1 == n) {
-            gapAfterLast = endGap(parts[i], ladder.right.arrowIn);
-            fixed += gapAfterLast;
-        }
+        if (i + 1 == n)
+            fixed += endGap(parts[i], ladder.right.arrowIn);
     }
-    const qreal free = std::max<qreal>(0, layout.right - layout.left - fixed);
+    const qreal width = layout.right - layout.left;
+    const qreal free = std::max<qreal>(0, width - fixed);
     const qreal step = series > 0 ? free / series : 0;
+    if (series == 0 && fixed > 0) // shunt parts alone share the whole width
+        for (qreal& gap : gapBefore)
+            gap *= width / fixed;
     qreal x = layout.left;
     for (std::size_t i = 0; i < n; ++i) {
         if (parts[i].place == Place::Series) {
@@ -171,10 +177,10 @@ Layout layOut(const Ladder& ladder, QPointF o)
     return layout;
 }
 
-void drawEnd(const Schematic& s, const Ladder& ladder, const LadderEnd& end, qreal terminal,
-             qreal edge, int outwards)
+void drawEnd(const Schematic& s, Lines lines, const LadderEnd& end, qreal terminal, qreal edge,
+             int outwards)
 {
-    const qreal top = ladder.upper, bottom = ladder.lower;
+    const qreal top = lines.upper, bottom = lines.lower;
     const qreal middle = (top + bottom) / 2;
     const qreal x = edge - outwards * kEndPart;
     switch (end.kind) {
@@ -244,10 +250,10 @@ void drawSeries(const Schematic& s, const LadderPart& p, qreal from, qreal to, q
 }
 
 // A shunt part standing at x from the upper to the lower line.
-void drawShunt(const Schematic& s, const Ladder& ladder, const LadderPart& p, qreal x, int side)
+void drawShunt(const Schematic& s, Lines lines, const LadderPart& p, qreal x, int side)
 {
     const QColor ink = inkOf(s, p.ink);
-    const qreal top = ladder.upper, bottom = ladder.lower;
+    const qreal top = lines.upper, bottom = lines.lower;
     const Qt::Alignment outside = side > 0 ? kRightOf : kLeftOf;
     const Qt::Alignment inside = side > 0 ? kLeftOf : kRightOf;
     qreal from = 0, to = 0; // the extent of its bodies, for the voltage arrow
@@ -298,10 +304,7 @@ void drawLadder(const Schematic& s, const Ladder& ladder, QPointF origin)
 {
     const Layout layout = layOut(ladder, origin);
     const qreal edgeLeft = origin.x(), edgeRight = origin.x() + ladder.size.width();
-    Ladder at = ladder; // the lines in the picture's coordinates
-    at.upper += origin.y();
-    at.lower += origin.y();
-    at.size = QSizeF(); // not needed below
+    const Lines at{ladder.upper + origin.y(), ladder.lower + origin.y()};
 
     // the lines, broken where series parts stand in them
     const auto lineWith = [&](qreal y, bool broken) {
