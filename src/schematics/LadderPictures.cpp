@@ -12,8 +12,8 @@ namespace {
 
 constexpr qreal kText = 1.4;     // names of parts
 constexpr qreal kMarkText = 1.3; // names of voltages and currents
-constexpr qreal kEndPart = 3.6;  // a termination's part, from the picture's edge
-constexpr qreal kTerminal = 5.8; // terminals beside a termination, from the edge
+constexpr qreal kEndPart = 3.9;  // a termination's part, from the picture's edge
+constexpr qreal kTerminal = 6.1; // terminals beside a termination, from the edge
 constexpr qreal kBare = 1.5;     // terminals without a termination, from the edge
 constexpr qreal kAbove = 2.0;    // names over parts in the upper line, clear of capacitor plates
 constexpr qreal kBelow = 1.9;    // names under parts in the lower line
