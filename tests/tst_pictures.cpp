@@ -348,6 +348,32 @@ private slots:
         QCOMPARE(widget.hintAt(QPoint(2, 2)), hint);
     }
 
+    // Nothing of a picture is cut off at its edges: drawn on a larger canvas, all of it
+    // stays inside its own area.
+    void picturesStayInsideTheirArea_data() { everyPictureRenders_data(); }
+    void picturesStayInsideTheirArea()
+    {
+        QFETCH(QString, name);
+        const Picture& p = picture(name);
+        constexpr qreal kUnit = 10, kMargin = 3;
+        const QRectF area(QPointF(kMargin, kMargin) * kUnit, p.size * kUnit);
+        QImage canvas(((p.size + QSizeF(2 * kMargin, 2 * kMargin)) * kUnit).toSize(),
+                      QImage::Format_ARGB32);
+        canvas.fill(kBackground);
+        {
+            QPainter painter(&canvas);
+            painter.translate(area.topLeft());
+            p.draw(Schematic(painter, kUnit, lightPalette()));
+        }
+        const QRect box = ink(canvas);
+        const QString got = QString("%1 %2 %3 %4")
+                                .arg(box.left() - area.left())
+                                .arg(area.right() - box.right() - 1)
+                                .arg(box.top() - area.top())
+                                .arg(area.bottom() - box.bottom() - 1);
+        QVERIFY2(area.adjusted(-1, -1, 1, 1).contains(QRectF(box)), qPrintable(got));
+    }
+
     void partsOfAPictureHaveTheirOwnTooltips()
     {
         for (const Picture& p : pictureCatalogue()) {
