@@ -501,6 +501,7 @@ private slots:
         QTest::newRow("arrow") << 4;
         QTest::newRow("source") << 5;
         QTest::newRow("wide arrow") << 6;
+        QTest::newRow("impedance") << 7;
     }
     void partsStayBetweenTheirEnds()
     {
@@ -515,6 +516,7 @@ private slots:
             case 4: s.arrow(from, to, Qt::red); break;
             case 5: s.source(from, to); break;
             case 6: s.wideArrow(from, to, 2, Qt::red, true); break;
+            case 7: s.impedance(from, to); break;
             }
         };
         const QRect box = ink(render({10, 6}, 10, draw));
@@ -532,11 +534,24 @@ private slots:
             case 4: s.arrow({5, 0.5}, {5, 5.5}, Qt::red); break;
             case 5: s.source({5, 0.5}, {5, 5.5}); break;
             case 6: s.wideArrow({5, 0.5}, {5, 5.5}, 2, Qt::red, true); break;
+            case 7: s.impedance({5, 0.5}, {5, 5.5}); break;
             }
         };
         const QRect up = ink(render({10, 6}, 10, turned));
         QVERIFY(qAbs(up.top() - 5) <= 2 && qAbs(up.bottom() - 55) <= 2);
         QVERIFY(up.left() >= 40 && up.right() <= 60);
+    }
+
+    // A part in a colour of its own inks its body in it; its leads stay wires.
+    void colouredPartsKeepTheirLeads()
+    {
+        const QImage image = render({10, 6}, 20, [](const Schematic& s) {
+            s.coil({1, 3}, {9, 3}, Qt::red);
+        });
+        const QImage leads = image.copy(20, 40, 30, 40); // from the left end to the body
+        const QImage body = image.copy(80, 40, 40, 40);
+        QVERIFY(hasColour(leads, dark) && !hasColour(leads, red));
+        QVERIFY(hasColour(body, red) && !hasColour(body, dark));
     }
 
     // A brace spans its two ends and stands one unit out on the side it is asked for,
