@@ -63,6 +63,80 @@ int inkIn(const QImage& image, const QRect& area)
     return count;
 }
 
+// The palettes the program meets: the light one of the tests above, and a dark one.
+QPalette lightPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Base, Qt::white);
+    return palette;
+}
+
+QPalette darkPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    palette.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    return palette;
+}
+
+QImage renderIn(const Picture& p, qreal unit, const QPalette& palette)
+{
+    QImage image((p.size * unit).toSize(), QImage::Format_ARGB32);
+    image.fill(palette.color(QPalette::Window));
+    QPainter painter(&image);
+    p.draw(Schematic(painter, unit, palette));
+    return image;
+}
+
+// The colours of the marks and kinds as a palette gives them to the kit.
+struct KitColours {
+    QColor voltage, current, power, changed, usual;
+};
+
+KitColours kitColours(const QPalette& palette)
+{
+    QImage image(1, 1, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    const Schematic s(painter, 10, palette);
+    return {s.voltageColor(), s.currentColor(), s.powerColor(), s.changedKindColor(),
+            s.usualKindColor()};
+}
+
+// Which of the kit's colours an image holds, exactly, as a mark filled or a line a few
+// pixels broad does.
+QList<int> coloursIn(const QImage& image, const KitColours& kit)
+{
+    const QRgb wanted[] = {kit.voltage.rgb(), kit.current.rgb(), kit.power.rgb(),
+                           kit.changed.rgb(), kit.usual.rgb()};
+    bool found[5] = {};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            for (int i = 0; i < 5; ++i)
+                found[i] = found[i] || image.pixel(x, y) == wanted[i];
+    QList<int> list;
+    for (int i = 0; i < 5; ++i)
+        if (found[i])
+            list << i;
+    return list;
+}
+
+// Pixels in a colour close to `colour`, in the rows [top, bottom).
+int pixelsLike(const QImage& image, const QColor& colour, int top, int bottom)
+{
+    int count = 0;
+    for (int y = qMax(0, top); y < qMin(bottom, image.height()); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += qAbs(c.red() - colour.red()) + qAbs(c.green() - colour.green()) +
+                         qAbs(c.blue() - colour.blue()) <
+                     40;
+        }
+    return count;
+}
+
 } // namespace
 
 class TestPictures : public QObject {
@@ -91,6 +165,213 @@ private slots:
         QVERIFY(qAbs(b.height() - 2 * a.height()) <= 4);
         QVERIFY(qAbs(b.left() - 2 * a.left()) <= 4);
         QVERIFY(qAbs(b.top() - 2 * a.top()) <= 4);
+    }
+
+    // Every page and window finds each picture it shows by its name, and no name is given
+    // twice.
+    void everyPageFindsItsPictures()
+    {
+        QStringList wanted = {"PiT_I_Pi_unsym", "PiT_I_T_unsym", "PiT_I_Pi_sym", "PiT_I_T_sym",
+                              "RPi_I_unsym",    "RPi_I_sym",     "RT_I_unsym",   "RT_I_sym",
+                              "PiT_UI_Bild",    "R_UI_Bild1",    "R_UI_Bild2",   "L_UI_Image1",
+                              "L_UI_Image2",    "Pi_UI_Bild",    "T_UI_Bild",    "VSWR_I_Bild"};
+        for (const char* balance : {"unsym", "sym"}) {
+            for (int n = 1; n <= 5; ++n)
+                wanted << QString("R_I_%1%2").arg(balance).arg(n);
+            for (const char* l : {"Hocha", "Hochc", "Hoche", "Hochg", "Tiefb", "Tiefd",
+                                  "Tieff", "Tiefh"})
+                wanted << QString("L_I_%1_%2").arg(l, balance);
+            for (const char* family : {"Hoch", "Tief"}) {
+                wanted << QString("Pi_I_%1_%2").arg(family, balance) + "1";
+                for (int n : {1, 2, 5, 6})
+                    wanted << QString("T_I_%1_%2%3").arg(family, balance).arg(n);
+            }
+        }
+        QSet<QString> names;
+        for (const Picture& p : pictureCatalogue()) {
+            QVERIFY2(!names.contains(p.name), qPrintable(p.name));
+            names << p.name;
+        }
+        for (const QString& name : wanted)
+            QVERIFY2(names.contains(name), qPrintable(name));
+    }
+
+    // In a matching network the series parts of the usual kind are orange, those whose kind
+    // changed violet, in the upper line and, when balanced, in the lower one too; the shunt
+    // parts and the terminations keep the text colour.
+    void seriesPartsShowTheirKind_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("usual");
+        QTest::addColumn<bool>("changed");
+        for (const char* balance : {"unsym", "sym"}) {
+            const auto row = [&](const QString& name, bool usual, bool changed) {
+                QString full = name;
+                full.replace("%1", balance);
+                QTest::newRow(qPrintable(full)) << full << usual << changed;
+            };
+            row("L_I_Hocha_%1", true, false);
+            row("L_I_Hochc_%1", true, false);
+            row("L_I_Hoche_%1", false, true);
+            row("L_I_Hochg_%1", false, true);
+            row("L_I_Tiefb_%1", true, false);
+            row("L_I_Tiefd_%1", true, false);
+            row("L_I_Tieff_%1", false, true);
+            row("L_I_Tiefh_%1", false, true);
+            row("T_I_Hoch_%11", true, false);
+            row("T_I_Hoch_%12", true, true);
+            row("T_I_Tief_%15", true, true);
+            row("T_I_Tief_%16", false, true);
+            row("Pi_I_Hoch_%11", false, false);
+        }
+        QTest::newRow("attenuator") << "PiT_I_T_sym" << false << false;
+        QTest::newRow("pad") << "R_I_sym3" << false << false;
+    }
+    void seriesPartsShowTheirKind()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, usual);
+        QFETCH(bool, changed);
+        const Picture& p = picture(name);
+        const KitColours kit = kitColours(lightPalette());
+        const QImage image = renderIn(p, 20, lightPalette());
+        const int half = image.height() / 2;
+        const bool balanced = name.contains("_sym");
+        const auto check = [&](const QColor& colour, bool expected) {
+            QCOMPARE(pixelsLike(image, colour, 0, half) > 20, expected);
+            QCOMPARE(pixelsLike(image, colour, half, image.height()) > 20, expected && balanced);
+        };
+        check(kit.usual, usual);
+        check(kit.changed, changed);
+    }
+
+    // A balanced network differs from its unbalanced twin only in the lower line, where it
+    // repeats the series parts.
+    void balancedNetworksRepeatTheirSeriesParts_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const Picture& p : pictureCatalogue())
+            if (p.name.contains("_unsym"))
+                QTest::newRow(qPrintable(p.name)) << p.name;
+    }
+    void balancedNetworksRepeatTheirSeriesParts()
+    {
+        QFETCH(QString, name);
+        QString twin = name;
+        twin.replace("_unsym", "_sym");
+        const Picture& unbalanced = picture(name);
+        const Picture& balanced = picture(twin);
+        QCOMPARE(balanced.size, unbalanced.size);
+        const QImage a = render(unbalanced.size, 10, unbalanced.draw);
+        const QImage b = render(balanced.size, 10, balanced.draw);
+        int above = 0, below = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                if (a.pixel(x, y) != b.pixel(x, y))
+                    ++(y < a.height() / 2 ? above : below);
+        QCOMPARE(above, 0);
+        QVERIFY2(below > 100, qPrintable(QString::number(below)));
+        // the balanced one adds parts and their names, it takes nothing away
+        QVERIFY(inkIn(b, b.rect()) > inkIn(a, a.rect()));
+    }
+
+    // Under a dark palette every picture draws its lines in the light text colour and its
+    // marks in the colours the kit gives the dark palette, the same marks as under a light
+    // one.
+    void picturesReadOnADarkBackground_data() { everyPictureRenders_data(); }
+    void picturesReadOnADarkBackground()
+    {
+        QFETCH(QString, name);
+        const Picture& p = picture(name);
+        const QImage light = renderIn(p, 20, lightPalette());
+        const QImage dark = renderIn(p, 20, darkPalette());
+        QCOMPARE(coloursIn(dark, kitColours(darkPalette())),
+                 coloursIn(light, kitColours(lightPalette())));
+        QVERIFY(coloursIn(dark, kitColours(lightPalette())).isEmpty());
+        // what is black on light is white on dark
+        int black = 0, white = 0, lightBlack = 0;
+        for (int y = 0; y < dark.height(); ++y)
+            for (int x = 0; x < dark.width(); ++x) {
+                const QColor c = dark.pixelColor(x, y);
+                black += c.value() < 0x20;
+                white += c.rgb() == QColor(Qt::white).rgb();
+                lightBlack += light.pixel(x, y) == QColor(Qt::black).rgb();
+            }
+        QCOMPARE(black, 0);
+        QCOMPARE(white > 0, lightBlack > 0);
+    }
+
+    // The window pictures mark voltages and currents; the page pictures of the same
+    // networks mark none.
+    void windowPicturesMarkVoltagesAndCurrents_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("marked");
+        for (const char* name : {"PiT_UI_Bild", "R_UI_Bild1", "R_UI_Bild2", "L_UI_Image1",
+                                 "L_UI_Image2", "Pi_UI_Bild", "T_UI_Bild"})
+            QTest::newRow(name) << name << true;
+        for (const char* name : {"PiT_I_Pi_unsym", "R_I_unsym1", "RT_I_sym", "L_I_Hochg_sym",
+                                 "Pi_I_Tief_unsym1", "T_I_Hoch_sym6"})
+            QTest::newRow(name) << name << false;
+    }
+    void windowPicturesMarkVoltagesAndCurrents()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, marked);
+        const Picture& p = picture(name);
+        const QImage image = render(p.size, 10, p.draw);
+        QCOMPARE(hasColour(image, blue), marked);
+        QCOMPARE(hasColour(image, red), marked);
+        QVERIFY(!hasColour(image, green));
+    }
+
+    // The matching pages give tooltips to the circuits they name; the VSWR picture has one.
+    void circuitTooltips_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("Pi high-pass") << "Pi_I_Hoch_unsym1"
+                                      << "Schaltung des unsymmetrischen Hochpasses";
+        QTest::newRow("Pi balanced low-pass") << "Pi_I_Tief_sym1"
+                                              << "Schaltung des symmetrischen Tiefpasses";
+        QTest::newRow("T first") << "T_I_Hoch_unsym1" << "Schaltung des unsymmetrischen Hochpasses";
+        QTest::newRow("T other") << "T_I_Tief_sym2" << QString();
+        QTest::newRow("L") << "L_I_Hocha_unsym" << QString();
+        QTest::newRow("VSWR") << "VSWR_I_Bild" << "schematische Darstellung";
+    }
+    void circuitTooltips()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, hint);
+        PictureWidget widget(name, 10);
+        QCOMPARE(widget.hintAt(QPoint(widget.width() / 2, widget.height() / 2)), hint);
+        QCOMPARE(widget.hintAt(QPoint(2, 2)), hint);
+    }
+
+    // Nothing of a picture is cut off at its edges: drawn on a larger canvas, all of it
+    // stays inside its own area.
+    void picturesStayInsideTheirArea_data() { everyPictureRenders_data(); }
+    void picturesStayInsideTheirArea()
+    {
+        QFETCH(QString, name);
+        const Picture& p = picture(name);
+        constexpr qreal kUnit = 10, kMargin = 3;
+        const QRectF area(QPointF(kMargin, kMargin) * kUnit, p.size * kUnit);
+        QImage canvas(((p.size + QSizeF(2 * kMargin, 2 * kMargin)) * kUnit).toSize(),
+                      QImage::Format_ARGB32);
+        canvas.fill(kBackground);
+        {
+            QPainter painter(&canvas);
+            painter.translate(area.topLeft());
+            p.draw(Schematic(painter, kUnit, lightPalette()));
+        }
+        const QRect box = ink(canvas);
+        const QString got = QString("%1 %2 %3 %4")
+                                .arg(box.left() - area.left())
+                                .arg(area.right() - box.right() - 1)
+                                .arg(box.top() - area.top())
+                                .arg(area.bottom() - box.bottom() - 1);
+        QVERIFY2(area.adjusted(-1, -1, 1, 1).contains(QRectF(box)), qPrintable(got));
     }
 
     void partsOfAPictureHaveTheirOwnTooltips()
@@ -220,6 +501,7 @@ private slots:
         QTest::newRow("arrow") << 4;
         QTest::newRow("source") << 5;
         QTest::newRow("wide arrow") << 6;
+        QTest::newRow("impedance") << 7;
     }
     void partsStayBetweenTheirEnds()
     {
@@ -234,6 +516,7 @@ private slots:
             case 4: s.arrow(from, to, Qt::red); break;
             case 5: s.source(from, to); break;
             case 6: s.wideArrow(from, to, 2, Qt::red, true); break;
+            case 7: s.impedance(from, to); break;
             }
         };
         const QRect box = ink(render({10, 6}, 10, draw));
@@ -251,11 +534,24 @@ private slots:
             case 4: s.arrow({5, 0.5}, {5, 5.5}, Qt::red); break;
             case 5: s.source({5, 0.5}, {5, 5.5}); break;
             case 6: s.wideArrow({5, 0.5}, {5, 5.5}, 2, Qt::red, true); break;
+            case 7: s.impedance({5, 0.5}, {5, 5.5}); break;
             }
         };
         const QRect up = ink(render({10, 6}, 10, turned));
         QVERIFY(qAbs(up.top() - 5) <= 2 && qAbs(up.bottom() - 55) <= 2);
         QVERIFY(up.left() >= 40 && up.right() <= 60);
+    }
+
+    // A part in a colour of its own inks its body in it; its leads stay wires.
+    void colouredPartsKeepTheirLeads()
+    {
+        const QImage image = render({10, 6}, 20, [](const Schematic& s) {
+            s.coil({1, 3}, {9, 3}, Qt::red);
+        });
+        const QImage leads = image.copy(20, 40, 30, 40); // from the left end to the body
+        const QImage body = image.copy(80, 40, 40, 40);
+        QVERIFY(hasColour(leads, dark) && !hasColour(leads, red));
+        QVERIFY(hasColour(body, red) && !hasColour(body, dark));
     }
 
     // A brace spans its two ends and stands one unit out on the side it is asked for,

@@ -9,7 +9,8 @@ const std::vector<Picture>& pictureCatalogue()
     static const std::vector<Picture> catalogue = [] {
         std::vector<Picture> all;
         for (auto&& group :
-             {levelPictures(), componentPictures(), networkPictures(), transformPictures()})
+             {levelPictures(), componentPictures(), networkPictures(), transformPictures(),
+              padPictures(), matchingPictures(), windowPictures(), vswrPictures()})
             all.insert(all.end(), group.begin(), group.end());
         return all;
     }();

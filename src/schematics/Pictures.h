@@ -34,5 +34,13 @@ std::vector<Picture> levelPictures();
 std::vector<Picture> componentPictures();
 std::vector<Picture> networkPictures();
 std::vector<Picture> transformPictures();
+// Attenuators 30 × 15 units and pads 33 × 13, drawn at 10 and 8 pixels a unit.
+std::vector<Picture> padPictures();
+// L, Pi and T networks, 30 × 15 units at 10 pixels a unit.
+std::vector<Picture> matchingPictures();
+// Two networks side by side 65 × 19 units at 8 pixels a unit, one network 52 × 17 at 10.
+std::vector<Picture> windowPictures();
+// 36 × 14 units at 10 pixels a unit.
+std::vector<Picture> vswrPictures();
 
 } // namespace ampero

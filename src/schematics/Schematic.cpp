@@ -90,7 +90,8 @@ void Schematic::junction(QPointF at) const
 }
 
 template <typename Body>
-void Schematic::twoTerminal(QPointF from, QPointF to, qreal bodyLength, Body body) const
+void Schematic::twoTerminal(QPointF from, QPointF to, qreal bodyLength, Body body,
+                            const QColor& color) const
 {
     const QLineF axis(px(from), px(to));
     const qreal half = axis.length() / 2;
@@ -100,41 +101,66 @@ void Schematic::twoTerminal(QPointF from, QPointF to, qreal bodyLength, Body bod
     m_painter.rotate(-axis.angle());
     m_painter.drawLine(QPointF(-half, 0), QPointF(-bodyHalf, 0));
     m_painter.drawLine(QPointF(bodyHalf, 0), QPointF(half, 0));
+    if (color.isValid()) {
+        QPen pen = m_painter.pen();
+        pen.setColor(color);
+        m_painter.setPen(pen);
+    }
     body(bodyHalf);
     m_painter.restore();
 }
 
-void Schematic::resistor(QPointF from, QPointF to) const
+void Schematic::resistor(QPointF from, QPointF to, const QColor& color) const
 {
-    twoTerminal(from, to, 2.4, [this](qreal h) {
-        m_painter.setBrush(m_palette.color(QPalette::Base));
-        m_painter.drawRect(QRectF(-h, -0.45 * m_unit, 2 * h, 0.9 * m_unit));
-    });
+    twoTerminal(
+        from, to, 2.4,
+        [this](qreal h) {
+            m_painter.setBrush(m_palette.color(QPalette::Base));
+            m_painter.drawRect(QRectF(-h, -0.45 * m_unit, 2 * h, 0.9 * m_unit));
+        },
+        color);
 }
 
-void Schematic::coil(QPointF from, QPointF to) const
+void Schematic::impedance(QPointF from, QPointF to, const QColor& color) const
 {
-    twoTerminal(from, to, 2.8, [this](qreal h) {
-        constexpr int kTurns = 4;
-        const qreal w = 2 * h / kTurns;
-        QPainterPath path(QPointF(-h, 0));
-        for (int i = 0; i < kTurns; ++i)
-            path.arcTo(QRectF(-h + i * w, -w / 2, w, w), 180, -180);
-        m_painter.drawPath(path);
-    });
+    twoTerminal(
+        from, to, 3.0,
+        [this](qreal h) {
+            m_painter.setBrush(m_palette.color(QPalette::Base));
+            m_painter.drawRect(QRectF(-h, -0.7 * m_unit, 2 * h, 1.4 * m_unit));
+        },
+        color);
 }
 
-void Schematic::capacitor(QPointF from, QPointF to) const
+void Schematic::coil(QPointF from, QPointF to, const QColor& color) const
 {
-    twoTerminal(from, to, 0.5, [this](qreal h) {
-        QPen plate = m_painter.pen();
-        plate.setWidthF(0.22 * m_unit);
-        plate.setCapStyle(Qt::FlatCap);
-        m_painter.setPen(plate);
-        const qreal half = 0.8 * m_unit;
-        m_painter.drawLine(QPointF(-h, -half), QPointF(-h, half));
-        m_painter.drawLine(QPointF(h, -half), QPointF(h, half));
-    });
+    twoTerminal(
+        from, to, 2.8,
+        [this](qreal h) {
+            constexpr int kTurns = 4;
+            const qreal w = 2 * h / kTurns;
+            QPainterPath path(QPointF(-h, 0));
+            for (int i = 0; i < kTurns; ++i)
+                path.arcTo(QRectF(-h + i * w, -w / 2, w, w), 180, -180);
+            m_painter.drawPath(path);
+        },
+        color);
+}
+
+void Schematic::capacitor(QPointF from, QPointF to, const QColor& color) const
+{
+    twoTerminal(
+        from, to, 0.5,
+        [this](qreal h) {
+            QPen plate = m_painter.pen();
+            plate.setWidthF(0.22 * m_unit);
+            plate.setCapStyle(Qt::FlatCap);
+            m_painter.setPen(plate);
+            const qreal half = 0.8 * m_unit;
+            m_painter.drawLine(QPointF(-h, -half), QPointF(-h, half));
+            m_painter.drawLine(QPointF(h, -half), QPointF(h, half));
+        },
+        color);
 }
 
 void Schematic::source(QPointF from, QPointF to) const

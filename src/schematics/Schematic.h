@@ -28,10 +28,13 @@ public:
               Qt::PenStyle style = Qt::SolidLine) const;
     void terminal(QPointF at) const; // an open connection
     void junction(QPointF at) const; // a filled dot where wires join
-    // Two-terminal parts between two points, their body centred, leads to both ends.
-    void resistor(QPointF from, QPointF to) const;
-    void coil(QPointF from, QPointF to) const;
-    void capacitor(QPointF from, QPointF to) const;
+    // Two-terminal parts between two points, their body centred, leads to both ends. A colour
+    // inks the body only, so that its leads join the wires seamlessly.
+    void resistor(QPointF from, QPointF to, const QColor& color = {}) const;
+    void coil(QPointF from, QPointF to, const QColor& color = {}) const;
+    void capacitor(QPointF from, QPointF to, const QColor& color = {}) const;
+    // An impedance of no particular kind: a box broader than a resistor.
+    void impedance(QPointF from, QPointF to, const QColor& color = {}) const;
     // A signal generator: a circle with a sine wave that stays upright however it is turned.
     void source(QPointF from, QPointF to) const;
     void ground(QPointF at) const;
@@ -71,7 +74,8 @@ private:
     QPointF px(QPointF grid) const { return grid * m_unit; }
     // Draws a part body along from→to in a local frame: x along the part, centred at 0.
     template <typename Body>
-    void twoTerminal(QPointF from, QPointF to, qreal bodyLength, Body body) const;
+    void twoTerminal(QPointF from, QPointF to, qreal bodyLength, Body body,
+                     const QColor& color = {}) const;
 
     QPainter& m_painter;
     qreal m_unit;
