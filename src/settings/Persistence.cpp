@@ -31,19 +31,32 @@ Persistence& Persistence::add(Entry entry)
     return *this;
 }
 
+namespace {
+
+// A text of a field or of a label: read, stored and set at the first start alike.
+template <typename Widget>
+void describeText(Persistence::Load& load, Persistence::Store& store,
+                  std::function<void()>& factoryStep, Widget* widget, const QString& fallback,
+                  const std::optional<QString>& factory)
+{
+    load = [widget, fallback](const StoredSettings& s, const QString& section, const QString& k) {
+        writeText(widget, s.fieldText(section, k, fallback));
+    };
+    store = [widget](IniDocument& ini, const QString& section, const QString& k) {
+        ini.setValue(section, k, widget->text());
+    };
+    if (factory)
+        factoryStep = [widget, text = *factory] { writeText(widget, withPunktKomma(text)); };
+}
+
+} // namespace
+
 Persistence& Persistence::text(QLineEdit* field, const QString& key, const QString& fallback,
                                const std::optional<QString>& factory)
 {
     Entry e;
     e.key = key;
-    e.load = [field, fallback](const StoredSettings& s, const QString& section, const QString& k) {
-        writeText(field, s.fieldText(section, k, fallback));
-    };
-    e.store = [field](IniDocument& ini, const QString& section, const QString& k) {
-        ini.setValue(section, k, field->text());
-    };
-    if (factory)
-        e.factory = [field, text = *factory] { writeText(field, withPunktKomma(text)); };
+    describeText(e.load, e.store, e.factory, field, fallback, factory);
     return add(std::move(e));
 }
 
@@ -52,14 +65,7 @@ Persistence& Persistence::text(QLabel* label, const QString& key, const QString&
 {
     Entry e;
     e.key = key;
-    e.load = [label, fallback](const StoredSettings& s, const QString& section, const QString& k) {
-        writeText(label, s.fieldText(section, k, fallback));
-    };
-    e.store = [label](IniDocument& ini, const QString& section, const QString& k) {
-        ini.setValue(section, k, label->text());
-    };
-    if (factory)
-        e.factory = [label, text = *factory] { writeText(label, withPunktKomma(text)); };
+    describeText(e.load, e.store, e.factory, label, fallback, factory);
     return add(std::move(e));
 }
 
