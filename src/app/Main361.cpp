@@ -119,16 +119,20 @@ TForm1::TForm1()
         const int count = PageControl1->count();
         PageControl1->setCurrentIndex((PageControl1->currentIndex() + step + count) % count);
     };
-    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
-    next->setContext(Qt::WindowShortcut);
-    connect(next, &QShortcut::activated, this, [turnPage] { turnPage(1); });
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                                     QKeySequence(Qt::CTRL | Qt::Key_Backtab),
-                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)}) {
-        auto* previous = new QShortcut(keys, this);
-        previous->setContext(Qt::WindowShortcut);
-        connect(previous, &QShortcut::activated, this, [turnPage] { turnPage(-1); });
-    }
+    // One shortcut for the ways the desktop spells Ctrl+Shift+Tab; several of them would be
+    // ambiguous and none would fire.
+    const auto addTurn = [this, turnPage](const QList<QKeySequence>& keys, int step) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [turnPage, step] { turnPage(step); });
+        connect(shortcut, &QShortcut::activatedAmbiguously, this,
+                [turnPage, step] { turnPage(step); });
+    };
+    addTurn({QKeySequence(Qt::CTRL | Qt::Key_Tab)}, 1);
+    addTurn({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
+            -1);
 
     // F1 works in every field of the window.
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
