@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <QStringTokenizer>
 #include <string>
 
 namespace ampero {
@@ -12,8 +13,6 @@ namespace ampero {
 namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF", 3);
-
-bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 } // namespace
 
@@ -40,29 +39,57 @@ IniDocument IniDocument::fromBytes(const QByteArray& bytes)
     return fromText(decodeWindows1252(bytes));
 }
 
+namespace {
+
+QString folded(const QString& name) { return name.toCaseFolded(); }
+
+bool isQuoted(QStringView value)
+{
+    return value.size() >= 2 && value.front() == QLatin1Char('"') &&
+           value.back() == QLatin1Char('"');
+}
+
+// Reading trims blanks and removes one pair of enclosing quotes; a value that would lose
+// anything that way is written in quotes.
+QString written(const QString& value)
+{
+    if (!value.isEmpty() && (value.front().isSpace() || value.back().isSpace() || isQuoted(value)))
+        return QLatin1Char('"') + value + QLatin1Char('"');
+    return value;
+}
+
+} // namespace
+
 IniDocument IniDocument::fromText(const QString& text)
 {
     IniDocument doc;
-    doc.m_sections.append(Section());
-    Section* current = &doc.m_sections.back();
-    for (const QString& raw : text.split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
+    Section* current = &doc.m_sections.front();
+    for (QStringView raw : qTokenize(text, u'\n')) {
+        if (raw.endsWith(QLatin1Char('\r')))
+            raw.chop(1);
+        const QStringView line = raw.trimmed();
         if (line.isEmpty())
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            const QString name = line.mid(1, line.size() - 2).trimmed();
+            const QString name = line.mid(1, line.size() - 2).trimmed().toString();
             current = doc.findSection(name);
             if (!current) {
-                doc.m_sections.append(Section{name, {}});
+                doc.m_index.insert(folded(name), doc.m_sections.size());
+                doc.m_sections.append(Section{name, raw.toString(), {}, {}});
                 current = &doc.m_sections.back();
             }
             continue;
         }
         const auto eq = line.indexOf(QLatin1Char('='));
-        if (eq > 0 && !line.startsWith(QLatin1Char(';')))
-            current->lines.append(Line{line.left(eq).trimmed(), line.mid(eq + 1).trimmed()});
-        else
-            current->lines.append(Line{QString(), line});
+        if (eq > 0 && !line.startsWith(QLatin1Char(';'))) {
+            QStringView value = line.mid(eq + 1).trimmed();
+            if (isQuoted(value))
+                value = value.mid(1, value.size() - 2);
+            addLine(*current,
+                    Line{line.left(eq).trimmed().toString(), value.toString(), raw.toString()});
+        } else {
+            current->lines.append(Line{QString(), QString(), raw.toString()});
+        }
     }
     return doc;
 }
@@ -70,16 +97,24 @@ IniDocument IniDocument::fromText(const QString& text)
 QString IniDocument::toText() const
 {
     QString out;
-    for (const Section& section : m_sections) {
-        if (section.name.isEmpty() && section.lines.isEmpty())
+    for (qsizetype i = 0; i < m_sections.size(); ++i) {
+        const Section& section = m_sections[i];
+        if (i == 0 && section.lines.isEmpty())
             continue;
         if (!out.isEmpty())
             out += QLatin1Char('\n');
-        if (!section.name.isEmpty())
-            out += QLatin1Char('[') + section.name + QStringLiteral("]\n");
-        for (const Line& line : section.lines)
-            out += (line.key.isEmpty() ? line.text : line.key + QLatin1Char('=') + line.text) +
-                   QLatin1Char('\n');
+        if (i > 0)
+            out += section.header.isEmpty() ? QLatin1Char('[') + section.name + QLatin1Char(']')
+                                            : section.header;
+        if (i > 0)
+            out += QLatin1Char('\n');
+        for (const Line& line : section.lines) {
+            if (!line.raw.isEmpty())
+                out += line.raw;
+            else
+                out += line.key + QLatin1Char('=') + written(line.value);
+            out += QLatin1Char('\n');
+        }
     }
     return out;
 }
@@ -88,10 +123,8 @@ QByteArray IniDocument::toBytes() const { return kUtf8Bom + toText().toUtf8(); }
 
 IniDocument::Section* IniDocument::findSection(const QString& name)
 {
-    for (Section& s : m_sections)
-        if (!s.name.isEmpty() && sameName(s.name, name))
-            return &s;
-    return nullptr;
+    const auto found = m_index.constFind(folded(name));
+    return found == m_index.cend() ? nullptr : &m_sections[*found];
 }
 
 const IniDocument::Section* IniDocument::findSection(const QString& name) const
@@ -99,29 +132,55 @@ const IniDocument::Section* IniDocument::findSection(const QString& name) const
     return const_cast<IniDocument*>(this)->findSection(name);
 }
 
+IniDocument::Section& IniDocument::section(const QString& name)
+{
+    if (Section* s = findSection(name))
+        return *s;
+    m_index.insert(folded(name), m_sections.size());
+    m_sections.append(Section{name, QString(), {}, {}});
+    return m_sections.back();
+}
+
+void IniDocument::addLine(Section& section, Line line)
+{
+    section.keys.insert(folded(line.key), section.lines.size()); // keeps the first of a key
+    section.lines.append(std::move(line));
+}
+
 std::optional<QString> IniDocument::value(const QString& section, const QString& key) const
 {
     if (const Section* s = findSection(section))
-        for (const Line& line : s->lines)
-            if (!line.key.isEmpty() && sameName(line.key, key))
-                return line.text;
+        if (const auto found = s->keys.constFind(folded(key)); found != s->keys.cend())
+            return s->lines[*found].value;
     return std::nullopt;
 }
 
-void IniDocument::setValue(const QString& section, const QString& key, const QString& value)
+void IniDocument::setValue(const QString& sectionName, const QString& key, const QString& value)
 {
-    Section* s = findSection(section);
-    if (!s) {
-        m_sections.append(Section{section, {}});
-        s = &m_sections.back();
+    Section& s = section(sectionName);
+    if (const auto found = s.keys.constFind(folded(key)); found != s.keys.cend()) {
+        Line& line = s.lines[*found];
+        if (line.value != value) {
+            line.value = value;
+            line.raw.clear();
+        }
+        return;
     }
-    for (Line& line : s->lines) {
-        if (!line.key.isEmpty() && sameName(line.key, key)) {
-            line.text = value;
-            return;
+    addLine(s, Line{key, value, QString()});
+}
+
+QList<IniDocument::Entry> IniDocument::entries() const
+{
+    QList<Entry> out;
+    for (qsizetype k = 1; k < m_sections.size(); ++k) { // lines before any header have no section
+        const Section& s = m_sections[k];
+        for (qsizetype i = 0; i < s.lines.size(); ++i) {
+            const Line& line = s.lines[i];
+            if (!line.key.isEmpty() && s.keys.value(folded(line.key)) == i)
+                out.append(Entry{s.name, line.key, line.value});
         }
     }
-    s->lines.append(Line{key, value});
+    return out;
 }
 
 void IniDocument::setInteger(const QString& section, const QString& key, int value)
