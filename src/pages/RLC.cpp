@@ -347,7 +347,7 @@ void RLCNetzwerk::build()
         table.push_back({m_prefix + quantity,
                          {.min = QStringLiteral("1e-14"), .max = QStringLiteral("1e+14")},
                          withUnit(unit),
-                         [this, act](double v) {
+                         [this, act = act](double v) {
                              if (act)
                                  act(v);
                              calculate();
