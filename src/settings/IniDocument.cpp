@@ -2,10 +2,10 @@
 
 #include "values/DisplayOptions.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <QStringTokenizer>
 #include <string>
 
 namespace ampero {
@@ -41,7 +41,32 @@ IniDocument IniDocument::fromBytes(const QByteArray& bytes)
 
 namespace {
 
-QString folded(const QString& name) { return name.toCaseFolded(); }
+} // namespace
+
+size_t caseFoldedHash(QStringView name, size_t seed)
+{
+    size_t h = seed ^ 0x9E3779B97F4A7C15ull;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        char32_t c = name[i].unicode();
+        if (c < 0x80) { // the names of the program and nearly every other
+            if (c >= 'A' && c <= 'Z')
+                c += 'a' - 'A';
+        } else {
+            if (QChar::isHighSurrogate(c) && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
+                c = QChar::surrogateToUcs4(name[i], name[i + 1]);
+                ++i;
+            }
+            c = QChar::toCaseFolded(c);
+        }
+        h = (h ^ c) * 0x100000001B3ull;
+    }
+    return h;
+}
+
+namespace {
+
+// A name for a lookup only: no copy of its characters.
+QString borrowed(QStringView name) { return QString::fromRawData(name.data(), name.size()); }
 
 bool isQuoted(QStringView value)
 {
@@ -58,38 +83,83 @@ QString written(const QString& value)
     return value;
 }
 
+qsizetype leadingSpaces(QStringView s)
+{
+    qsizetype i = 0;
+    while (i < s.size() && s[i].isSpace())
+        ++i;
+    return i;
+}
+
 } // namespace
 
-IniDocument IniDocument::fromText(const QString& text)
+QStringView IniDocument::text(const Line& line) const
+{
+    return line.owned ? QStringView(line.own) : QStringView(m_source).mid(line.from, line.size);
+}
+
+QStringView IniDocument::key(const Line& line) const
+{
+    return text(line).mid(line.keyFrom, line.keySize);
+}
+
+QStringView IniDocument::header(const Section& section) const
+{
+    return section.own.isEmpty() ? QStringView(m_source).mid(section.headerFrom, section.headerSize)
+                                 : QStringView(section.own);
+}
+
+IniDocument IniDocument::fromText(const QString& source)
 {
     IniDocument doc;
-    Section* current = &doc.m_sections.front();
-    for (QStringView raw : qTokenize(text, u'\n')) {
+    doc.m_source = source;
+    const QStringView all(doc.m_source);
+    // sized once: growing a hash hashes every name again
+    const qsizetype lines = all.count(QLatin1Char('\n')) + 1;
+    const qsizetype headers = std::min(all.count(QLatin1Char('[')), lines);
+    doc.m_sections.reserve(headers + 1);
+    doc.m_sectionIndex.reserve(headers);
+    doc.m_lineIndex.reserve(lines);
+    qsizetype current = 0;
+    for (qsizetype from = 0; from <= all.size();) {
+        qsizetype end = all.indexOf(QLatin1Char('\n'), from);
+        if (end < 0)
+            end = all.size();
+        QStringView raw = all.mid(from, end - from);
+        const qsizetype rawFrom = from;
+        from = end + 1;
         if (raw.endsWith(QLatin1Char('\r')))
             raw.chop(1);
+        const qsizetype lead = leadingSpaces(raw);
         const QStringView line = raw.trimmed();
         if (line.isEmpty())
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            const QString name = line.mid(1, line.size() - 2).trimmed().toString();
+            const QStringView name = line.mid(1, line.size() - 2).trimmed();
             current = doc.findSection(name);
-            if (!current) {
-                doc.m_index.insert(folded(name), doc.m_sections.size());
-                doc.m_sections.append(Section{name, raw.toString(), {}, {}});
-                current = &doc.m_sections.back();
+            if (current < 0) {
+                current = doc.addSection(name.toString());
+                doc.m_sections[current].headerFrom = rawFrom;
+                doc.m_sections[current].headerSize = raw.size();
             }
             continue;
         }
+        Line l{rawFrom, raw.size(), QString(), false, 0, 0, 0, 0};
         const auto eq = line.indexOf(QLatin1Char('='));
         if (eq > 0 && !line.startsWith(QLatin1Char(';'))) {
-            QStringView value = line.mid(eq + 1).trimmed();
-            if (isQuoted(value))
+            l.keyFrom = lead;
+            l.keySize = line.left(eq).trimmed().size();
+            const QStringView afterEq = line.mid(eq + 1);
+            QStringView value = afterEq.trimmed();
+            qsizetype valueFrom = lead + eq + 1 + leadingSpaces(afterEq);
+            if (isQuoted(value)) {
                 value = value.mid(1, value.size() - 2);
-            addLine(*current,
-                    Line{line.left(eq).trimmed().toString(), value.toString(), raw.toString()});
-        } else {
-            current->lines.append(Line{QString(), QString(), raw.toString()});
+                ++valueFrom;
+            }
+            l.valueFrom = valueFrom;
+            l.valueSize = value.size();
         }
+        doc.addLine(current, std::move(l));
     }
     return doc;
 }
@@ -97,22 +167,19 @@ IniDocument IniDocument::fromText(const QString& text)
 QString IniDocument::toText() const
 {
     QString out;
+    out.reserve(m_source.size() + 64 * 1024);
     for (qsizetype i = 0; i < m_sections.size(); ++i) {
         const Section& section = m_sections[i];
         if (i == 0 && section.lines.isEmpty())
             continue;
         if (!out.isEmpty())
             out += QLatin1Char('\n');
-        if (i > 0)
-            out += section.header.isEmpty() ? QLatin1Char('[') + section.name + QLatin1Char(']')
-                                            : section.header;
-        if (i > 0)
+        if (i > 0) {
+            out += header(section);
             out += QLatin1Char('\n');
+        }
         for (const Line& line : section.lines) {
-            if (!line.raw.isEmpty())
-                out += line.raw;
-            else
-                out += line.key + QLatin1Char('=') + written(line.value);
+            out += text(line);
             out += QLatin1Char('\n');
         }
     }
@@ -121,52 +188,77 @@ QString IniDocument::toText() const
 
 QByteArray IniDocument::toBytes() const { return kUtf8Bom + toText().toUtf8(); }
 
-IniDocument::Section* IniDocument::findSection(const QString& name)
+qsizetype IniDocument::findSection(QStringView name) const
 {
-    const auto found = m_index.constFind(folded(name));
-    return found == m_index.cend() ? nullptr : &m_sections[*found];
+    return m_sectionIndex.value(Caseless{borrowed(name)}, -1);
 }
 
-const IniDocument::Section* IniDocument::findSection(const QString& name) const
+qsizetype IniDocument::findLine(qsizetype section, QStringView keyName) const
 {
-    return const_cast<IniDocument*>(this)->findSection(name);
+    return m_lineIndex.value(KeyOf{section, Caseless{borrowed(keyName)}}, 0) - 1;
 }
 
-IniDocument::Section& IniDocument::section(const QString& name)
+qsizetype IniDocument::addSection(const QString& name)
 {
-    if (Section* s = findSection(name))
-        return *s;
-    m_index.insert(folded(name), m_sections.size());
-    m_sections.append(Section{name, QString(), {}, {}});
-    return m_sections.back();
+    const qsizetype index = m_sections.size();
+    m_sectionIndex.insert(Caseless{name}, index);
+    m_sections.append(Section{name, QString(), 0, 0, {}});
+    return index;
 }
 
-void IniDocument::addLine(Section& section, Line line)
+void IniDocument::addLine(qsizetype section, Line line)
 {
-    section.keys.insert(folded(line.key), section.lines.size()); // keeps the first of a key
-    section.lines.append(std::move(line));
+    QList<Line>& lines = m_sections[section].lines;
+    if (line.keySize > 0) {
+        // A key read points into the source; one the program adds has its own copy.
+        const QString name = line.owned ? line.own.left(line.keySize)
+                                        : borrowed(text(line).mid(line.keyFrom, line.keySize));
+        qsizetype& first = m_lineIndex[KeyOf{section, Caseless{name}}]; // one lookup
+        if (first == 0) // a repeated key is found at its first line
+            first = lines.size() + 1;
+    }
+    lines.append(std::move(line));
+}
+
+IniDocument::Line IniDocument::ownLine(const QString& key, const QString& value)
+{
+    const QString shown = written(value);
+    Line line;
+    line.own = key + QLatin1Char('=') + shown;
+    line.owned = true;
+    line.size = line.own.size();
+    line.keySize = key.size();
+    line.valueFrom = key.size() + 1 + (shown.size() == value.size() ? 0 : 1);
+    line.valueSize = value.size();
+    return line;
 }
 
 std::optional<QString> IniDocument::value(const QString& section, const QString& key) const
 {
-    if (const Section* s = findSection(section))
-        if (const auto found = s->keys.constFind(folded(key)); found != s->keys.cend())
-            return s->lines[*found].value;
-    return std::nullopt;
+    const qsizetype s = findSection(section);
+    if (s < 0)
+        return std::nullopt;
+    const qsizetype l = findLine(s, key);
+    if (l < 0)
+        return std::nullopt;
+    const Line& line = m_sections[s].lines[l];
+    return text(line).mid(line.valueFrom, line.valueSize).toString();
 }
 
 void IniDocument::setValue(const QString& sectionName, const QString& key, const QString& value)
 {
-    Section& s = section(sectionName);
-    if (const auto found = s.keys.constFind(folded(key)); found != s.keys.cend()) {
-        Line& line = s.lines[*found];
-        if (line.value != value) {
-            line.value = value;
-            line.raw.clear();
-        }
+    qsizetype s = findSection(sectionName);
+    if (s < 0) {
+        s = addSection(sectionName);
+        m_sections[s].own = QLatin1Char('[') + sectionName + QLatin1Char(']');
+    }
+    if (const qsizetype l = findLine(s, key); l >= 0) {
+        Line& line = m_sections[s].lines[l];
+        if (text(line).mid(line.valueFrom, line.valueSize) != value) // else: as it was read
+            line = ownLine(this->key(line).toString(), value);
         return;
     }
-    addLine(s, Line{key, value, QString()});
+    addLine(s, ownLine(key, value));
 }
 
 QList<IniDocument::Entry> IniDocument::entries() const
@@ -176,8 +268,9 @@ QList<IniDocument::Entry> IniDocument::entries() const
         const Section& s = m_sections[k];
         for (qsizetype i = 0; i < s.lines.size(); ++i) {
             const Line& line = s.lines[i];
-            if (!line.key.isEmpty() && s.keys.value(folded(line.key)) == i)
-                out.append(Entry{s.name, line.key, line.value});
+            if (line.keySize > 0 && findLine(k, key(line)) == i)
+                out.append(Entry{s.name, key(line).toString(),
+                                 text(line).mid(line.valueFrom, line.valueSize).toString()});
         }
     }
     return out;
