@@ -117,6 +117,23 @@ private slots:
         QCOMPARE(again.toBytes(), once);
     }
 
+    // A text with a line break (pasted into a field) stays one line of its key.
+    void lineBreaksInATextAddNoLines()
+    {
+        IniDocument ini;
+        ini.setValue("dB-U", "Uin-Zahl", "20\n[Optionen]\r\nKommastellen=-5");
+        QCOMPARE(ini.toText(), QString("[dB-U]\nUin-Zahl=20 [Optionen]  Kommastellen=-5\n"));
+        QVERIFY(!IniDocument::fromText(ini.toText()).value("Optionen", "Kommastellen"));
+    }
+
+    // Line ends of a file edited elsewhere: written as "\n", and the same the next time.
+    void carriageReturnsAtLineEnds()
+    {
+        const auto ini = IniDocument::fromText("[A]\r\r\nk=1\r\n; x\r\r\n");
+        QCOMPARE(ini.toText(), QString("[A]\nk=1\n; x\n"));
+        QCOMPARE(IniDocument::fromText(ini.toText()).toText(), ini.toText());
+    }
+
     // Lookups are hashed: many sections and keys, in any case, still find their own.
     void manySectionsAndKeys()
     {

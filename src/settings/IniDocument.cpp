@@ -128,7 +128,7 @@ IniDocument IniDocument::fromText(const QString& source)
         QStringView raw = all.mid(from, end - from);
         const qsizetype rawFrom = from;
         from = end + 1;
-        if (raw.endsWith(QLatin1Char('\r')))
+        while (raw.endsWith(QLatin1Char('\r'))) // "\r\n" and stray "\r" before it; written as "\n"
             raw.chop(1);
         const qsizetype lead = leadingSpaces(raw);
         const QStringView line = raw.trimmed();
@@ -220,8 +220,12 @@ void IniDocument::addLine(qsizetype section, Line line)
     lines.append(std::move(line));
 }
 
-IniDocument::Line IniDocument::ownLine(const QString& key, const QString& value)
+IniDocument::Line IniDocument::ownLine(const QString& key, const QString& text)
 {
+    // A line break cannot be kept in a line; written as it is, a pasted text would add lines
+    // of its own to the file.
+    QString value = text;
+    value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     const QString shown = written(value);
     Line line;
     line.own = key + QLatin1Char('=') + shown;
