@@ -5,6 +5,7 @@
 #include "settings/StoredSettings.h"
 #include "values/DisplayOptions.h"
 #include "values/Errors.h"
+#include "values/FloatGuard.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -198,6 +199,7 @@ private slots:
         QTest::newRow("beyond int") << "2147483648" << 7 << true << 2147483648.0;
         QTest::newRow("beyond long long") << "-99999999999999999999" << 7 << true << -1e20;
         QTest::newRow("hex beyond long long") << "$FFFFFFFFFFFFFFFFF" << 7 << true << 7.5;
+        QTest::newRow("beyond a 64-bit value") << "-1e400" << 7 << true << 7.5;
     }
     void numbersFallBackToTheirDefaults()
     {
@@ -207,10 +209,12 @@ private slots:
         QFETCH(double, floating);
         const auto ini = IniDocument::fromText("[S]\nk=" + stored + "\n");
         const StoredSettings s(ini, QLatin1Char(','));
+        clearFloatFaults();
         QCOMPARE(s.integer("S", "k", 7), integer);
         QCOMPARE(s.boolean("S", "k", true), boolean);
         QCOMPARE(s.floating("S", "k", 7.5), floating);
         QCOMPARE(s.integer("S", "missing", 7), 7);
+        QCOMPARE(fetestexcept(kFaultFlags), 0); // nothing for the load's handler to report
     }
 
     void radioIndexes_data()

@@ -5,6 +5,7 @@
 #include "values/ZahlenEinundAusgabe.h"
 
 #include <array>
+#include <cmath>
 #include <limits>
 
 namespace ampero {
@@ -150,7 +151,10 @@ double StoredSettings::floating(const QString& section, const QString& key,
 {
     noteRead(section, key);
     long double value = 0;
-    if (const auto stored = m_ini.value(section, key); stored && tryStrToFloat(*stored, value))
+    const auto stored = m_ini.value(section, key);
+    // beyond a 64-bit value it is as unreadable as any other text, and raises no overflow
+    if (stored && tryStrToFloat(*stored, value) &&
+        std::fabs(value) <= std::numeric_limits<double>::max())
         return static_cast<double>(value);
     return defaultValue;
 }
