@@ -39,16 +39,12 @@ IniDocument IniDocument::fromBytes(const QByteArray& bytes)
     return fromText(decodeWindows1252(bytes));
 }
 
-namespace {
-
-} // namespace
-
 size_t caseFoldedHash(QStringView name, size_t seed)
 {
     size_t h = seed ^ 0x9E3779B97F4A7C15ull;
     for (qsizetype i = 0; i < name.size(); ++i) {
         char32_t c = name[i].unicode();
-        if (c < 0x80) { // the names of the program and nearly every other
+        if (c < 0x80) { // quick for ASCII, where folding is lower case
             if (c >= 'A' && c <= 'Z')
                 c += 'a' - 'A';
         } else {
