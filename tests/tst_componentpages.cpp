@@ -162,6 +162,10 @@ private slots:
         QTest::newRow("Q with a prefix") << "XL_E_Q" << "10k" << "Die eingegebene Zahl10k  ist keine Gleitkommazahl !";
         QTest::newRow("Q too large")
             << "XL_E_Q" << "2e6" << "Die Eingabe2e6  ist ausserhalb\n\ndes gültigen Wertebereiches:1e-6 bis 1e+6";
+        // one entry, one message: no second report of an overflow left behind
+        QTest::newRow("Q beyond long double") << "XL_E_Q" << "1e4933" << "Die eingegebene Zahl1e4933  ist keine Gleitkommazahl !";
+        QTest::newRow("Q beyond a 64-bit value")
+            << "XL_E_Q" << "1e400" << "Die Eingabe1e400  ist ausserhalb\n\ndes gültigen Wertebereiches:1e-6 bis 1e+6";
         QTest::newRow("R empty") << "XL_E_R" << "" << "Die eingegebene Zahl  ist keine Gleitkommazahl !";
         QTest::newRow("R too large")
             << "XC_E_R" << "1e15" << "Die Eingabe1e15  ist ausserhalb\n\ndes gültigen Wertebereiches:1e-14 bis 1e+14";

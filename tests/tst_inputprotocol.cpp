@@ -1,5 +1,6 @@
 // Enter in an input field, apart from the widgets: empty texts, parse, range and messages.
 #include "values/DisplayOptions.h"
+#include "values/FloatGuard.h"
 #include "values/InputProtocol.h"
 
 #include <QtTest>
@@ -73,6 +74,22 @@ private slots:
         QTest::newRow("set C range message")
             << kQuality << "2e6" << int(Verdict::Reject)
             << "Die Eingabe2e6  ist ausserhalb\r\rdes gültigen Wertebereiches:1e-6 bis 1e+6" << 0.0;
+        // Numbers beyond a 64-bit value: each ends in its one message and leaves no fault
+        // flag behind for a second report.
+        QTest::newRow("plain number beyond a 64-bit value is out of range")
+            << kQuality << "1e400" << int(Verdict::Reject)
+            << "Die Eingabe1e400  ist ausserhalb\r\rdes gültigen Wertebereiches:1e-6 bis 1e+6"
+            << 0.0;
+        QTest::newRow("plain number beyond long double is no number")
+            << kQuality << "1e4933" << int(Verdict::Reject)
+            << "Die eingegebene Zahl1e4933  ist keine Gleitkommazahl !" << 0.0;
+        QTest::newRow("plain number below a 64-bit value is zero")
+            << kQuality << "1e-400" << int(Verdict::Reject)
+            << "Die Eingabe1e-400  ist ausserhalb\r\rdes gültigen Wertebereiches:1e-6 bis 1e+6"
+            << 0.0;
+        QTest::newRow("value too large")
+            << kVoltage << "1e4933" << int(Verdict::Reject) << "ungültige Eingabe \"1e4933\""
+            << 0.0;
     }
     void verdicts()
     {
@@ -81,7 +98,9 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, message);
         QFETCH(double, value);
+        clearFloatFaults();
         const Verdict v = checkEntry(rule, text);
+        QCOMPARE(fetestexcept(kFaultFlags), 0);
         QCOMPARE(int(v.kind), kind);
         QCOMPARE(v.message, message);
         if (v.kind == Verdict::Accept)

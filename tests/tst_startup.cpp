@@ -28,6 +28,7 @@
 #include <QtTest>
 
 using namespace ampero;
+using driver::boxesDuring;
 using driver::text;
 
 namespace {
@@ -48,6 +49,14 @@ QList<driver::Box> restart()
 {
     Parameter_geladen = false; // as in a new process
     return driver::boxesDuring([] { Form1->FormShow(); });
+}
+
+// Closing the program as its user does; the window shows again for the next start.
+QByteArray closeAndRead()
+{
+    Form1->show();
+    Form1->close();
+    return fileContents();
 }
 
 // A click on an item of a radio group of the options window, as the user makes it.
@@ -239,13 +248,14 @@ private slots:
 
     void keysAddedByHandSurvive()
     {
-        writeSettings("; meine Notizen\n[dB-U]\nUin-Zahl=3,00 V\nMeinWert=42\n\n[Eigenes]\nFarbe=blau\n");
+        writeSettings("; meine Notizen\n[dB-U]\nUin-Zahl=3,00 V\nMeinWert=42\n\n[Eigenes]\nFarbe=blau\n\n"
+                      "[]\nohne Namen = ja \n\n[ Mit Blanks ]\n=x\n");
         restart();
         Form1->close();
         const QString written = QString::fromUtf8(fileContents());
         QVERIFY(written.contains("; meine Notizen\n"));
         QVERIFY(written.contains("MeinWert=42\n"));
-        QVERIFY(written.contains("[Eigenes]\nFarbe=blau\n"));
+        QVERIFY(written.contains("[Eigenes]\nFarbe=blau\n\n[]\nohne Namen = ja \n\n[ Mit Blanks ]\n=x\n\n"));
         QVERIFY(written.contains("Uin-Zahl=" + withPunktKomma("3,00 V") + "\n"));
     }
 
@@ -274,17 +284,138 @@ private slots:
         QCOMPARE(Form1->windowTitle(), QString("Rozerar       Ampero Version 3.6"));
     }
 
+    void anUnknownColourNameStopsTheLoading_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("unknown name") << "clHellgrau" << "'clHellgrau' ist kein gültiger Integerwert.";
+        // a megabyte of a name kept the box from answering for half a minute
+        QTest::newRow("name of a megabyte")
+            << QString(1 << 20, 'x') << "'" + QString(100, 'x') + "…' ist kein gültiger Integerwert.";
+    }
     void anUnknownColourNameStopsTheLoading()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, report);
         auto* page = new ColourPage;
         Form1->PageControl1->addTab(page, "Farbe");
-        writeSettings("[Farbe]\nSchrift=clHellgrau\n[Optionen]\nZahlenDarstellung=1\n");
+        writeSettings("[Farbe]\nSchrift=" + name + "\n[Optionen]\nZahlenDarstellung=1\n");
         const auto boxes = restart();
         delete page;
         QCOMPARE(boxes.size(), 1);
-        QCOMPARE(boxes[0].text, QString("'clHellgrau' ist kein gültiger Integerwert."));
+        QCOMPARE(boxes[0].text, report);
         QVERIFY(!Parameter_geladen);
         QCOMPARE(Form3->RG_Ansicht->itemIndex(), 0);
+    }
+
+    // A bad colour stops the loading; closing then writes what was loaded or changed since,
+    // and every other key keeps its stored text.
+    void aBadColourLosesNoStoredValue()
+    {
+        const QString file = "[dB-U]\nUin-Zahl=3,00 V\n\n"
+                             "[XL]\nFrequenz=2,000 kHz\nSchrift_Guete=clHellgrau\n\n"
+                             "[XC]\nFrequenz=5,000 kHz\n\n"
+                             "[RC-Glieder]\nFrequenz=100,00 Hz\n\n"
+                             "[PS-Gleich]\nFrequenz=7,100 MHz\nRp=33,000 Ω\nMeinWert=42\n\n"
+                             "[Optionen]\nKommastellen=2\nZahlenDarstellung=1\n\n"
+                             "[Dezimalseparator]\nDezimals=,\n";
+        writeSettings(file);
+        auto boxes = restart();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, QString("'clHellgrau' ist kein gültiger Integerwert."));
+        QCOMPARE(text("dB_U_E_Uin"), withPunktKomma("3,00 V"));
+
+        boxesDuring([] { driver::enter("dB_U_E_Uin", "4"); }); // a loaded page
+        boxesDuring([] { driver::enter("XC_E_F", "3k"); });    // a page the load did not reach
+        const QString written = QString::fromUtf8(closeAndRead());
+        const auto section = [&written](const QString& name) {
+            const qsizetype start = written.indexOf("[" + name + "]\n");
+            return start < 0 ? QString() : written.mid(start, written.indexOf("\n\n", start) - start);
+        };
+        QCOMPARE(section("PS-Gleich"),
+                 withPunktKomma("[PS-Gleich]\nFrequenz=7,100 MHz\nRp=33,000 Ω\nMeinWert=42"));
+        QCOMPARE(section("RC-Glieder"), withPunktKomma("[RC-Glieder]\nFrequenz=100,00 Hz"));
+        QVERIFY(written.contains("\nZahlenDarstellung=1\n"));
+        QVERIFY(written.contains("\nKommastellen=2\n"));
+        QVERIFY(written.contains("\nSchrift_Guete=clHellgrau\n"));
+        QVERIFY(section("XL").contains(withPunktKomma("\nFrequenz=2,000 kHz\n")));
+        QVERIFY(section("XC").contains(withPunktKomma("\nFrequenz=3,00 kHz")));
+        QVERIFY(section("dB-U").contains(withPunktKomma("\nUin-Zahl=4,00 V")));
+        QCOMPARE(section("Dezimalseparator"),
+                 "[Dezimalseparator]\nDezimals=" + QLocale::system().decimalPoint());
+
+        // the next run stops at the same colour and, untouched, writes the same file
+        const QByteArray once = fileContents();
+        boxes = restart();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(closeAndRead(), once);
+
+        // a complete load writes every key again
+        writeFileAtomically(settingsFile(), QByteArray(once).replace("Schrift_Guete=clHellgrau\n", ""));
+        QCOMPARE(restart().size(), 0);
+        const QString complete = QString::fromUtf8(closeAndRead());
+        QCOMPARE(complete.count("\nSchrift_Guete="), 2); // of XL and XC
+        QVERIFY(complete.contains("\nLp="));
+        QVERIFY(complete.contains("\nKapazitaet="));
+    }
+
+    // Options of any size that a hand-edited file may hold.
+    void decimalsOfAnySize_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("int min") << "-2147483648" << int(-2147483648LL) << -1 << "2E+01 V";
+        QTest::newRow("zero") << "0" << 0 << -1 << "2E+01 V";
+        QTest::newRow("int max") << "2147483647" << 3 << 2 << "2,000E+01 V";
+        QTest::newRow("beyond int") << "99999999999" << 3 << 2 << "2,000E+01 V";
+        QTest::newRow("below int") << "-99999999999" << 3 << 2 << "2,000E+01 V";
+    }
+    void decimalsOfAnySize()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, decimals);
+        QFETCH(int, item);
+        QFETCH(QString, shown);
+        Form3->RG_Nachkomma->setItemIndex(-1);
+        writeSettings("[Optionen]\nKommastellen=" + stored + "\nZahlenDarstellung=1\n"
+                      "[dB-U]\nUin-Zahl=20 V\n");
+        const auto boxes = restart();
+        const int loaded = nachkomma();
+        setNachkomma(3);
+        QCOMPARE(boxes.size(), 0);
+        QCOMPARE(loaded, decimals);
+        QCOMPARE(Form3->RG_Nachkomma->itemIndex(), item);
+        QCOMPARE(text("dB_U_E_Uin"), withPunktKomma(shown));
+    }
+
+    // Closed, started and closed again, the file does not change: no text loses its blanks
+    // on the way (the twin-T network's empty R2 and C2 are six blanks).
+    void aFileWrittenAndReadBackTwiceGivesTheSameBytes_data()
+    {
+        QTest::addColumn<int>("notation");
+        QTest::newRow("prefix symbols") << 0;
+        QTest::newRow("SCI") << 1;
+        QTest::newRow("ENG") << 2;
+    }
+    void aFileWrittenAndReadBackTwiceGivesTheSameBytes()
+    {
+        QFETCH(int, notation);
+        QCOMPARE(restart().size(), 0); // the factory state
+        Form3->RG_Ansicht->setItemIndex(notation);
+        const QByteArray first = closeAndRead();
+        QVERIFY(first.contains("WiderstandR2=\"      \"\n"));
+        const auto startAgain = [] {
+            Form3->RG_Ansicht->setItemIndex(0); // as a new process starts
+            return restart();
+        };
+        QCOMPARE(startAgain().size(), 0);
+        QCOMPARE(text("RC_E_R2"), QString("      "));
+        const QByteArray second = closeAndRead();
+        QCOMPARE(startAgain().size(), 0);
+        QCOMPARE(second, first);
+        QCOMPARE(closeAndRead(), second);
     }
 
     void aFileThatCannotBeWrittenIsReportedAndTheProgramStillEnds()

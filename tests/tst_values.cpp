@@ -67,6 +67,7 @@ private slots:
         QTest::newRow("display with dB unit") << "-108,751 dBm" << -108.751;
         QTest::newRow("too small becomes zero") << "1E-4999" << 0.0;
         QTest::newRow("exact lower decade") << "10f" << 1e-14;
+        QTest::newRow("long exponent, four chars") << "0,01e-2147483648" << 1e-216;
     }
     void parses()
     {
@@ -88,6 +89,9 @@ private slots:
         QTest::newRow("exponent with trailing sign") << "1E5-" << "'5-' ist kein gültiger Integerwert";
         QTest::newRow("too large") << "1E400" << "Gleitkommaüberlauf";
         QTest::newRow("far too large") << "1E5000" << "Gleitkommaüberlauf";
+        QTest::newRow("exponent of int max") << "1e2147483647" << "Gleitkommaüberlauf";
+        QTest::newRow("long mantissa, long exponent") << "99999999999e2147483640"
+                                                     << "Gleitkommaüberlauf";
     }
     void rejects()
     {
@@ -211,6 +215,17 @@ private slots:
         QTest::newRow("exponent without digits") << "1E" << false << 0.0;
         QTest::newRow("huge") << "1e99999" << false << 0.0;
         QTest::newRow("tiny becomes zero") << "1e-99999" << true << 0.0;
+        // exponents beyond int: too large fails as "huge" does, too small is zero
+        QTest::newRow("exponent int max") << "1e2147483647" << false << 0.0;
+        QTest::newRow("exponent int max - 1") << "1e2147483646" << false << 0.0;
+        QTest::newRow("exponent int min, small mantissa") << "0,01e-2147483648" << true << 0.0;
+        QTest::newRow("long mantissa, exponent near int max")
+            << "99999999999e2147483640" << false << 0.0;
+        QTest::newRow("exponent beyond long long") << "1e99999999999999999999999" << false << 0.0;
+        QTest::newRow("negative exponent beyond long long")
+            << "-5e-99999999999999999999999" << true << 0.0;
+        QTest::newRow("many digits against the exponent")
+            << "1" + QString(5000, '0') + "e-5000" << true << 1.0;
     }
     void localeFloatConversion()
     {
@@ -271,7 +286,26 @@ private slots:
         clearFloatFaults();
         QCOMPARE(Zahleneingabe("1E-9999"), 0.0); // 10^9999 overflows on the way to zero
         QVERIFY_THROWS_EXCEPTION(ParseError, Zahleneingabe("1E9999"));
+        long double v = 0;
+        QVERIFY(!tryStrToFloat("1e4933", v)); // beyond long double
+        QVERIFY(tryStrToFloat("1e-4960", v));
+        QVERIFY_THROWS_EXCEPTION(ParseError, strToFloat("1e99999"));
         checkFloatFaults();
+    }
+
+    // A report quotes at most 100 characters of a value; a megabyte of it froze the box.
+    void reportsCutLongValues()
+    {
+        QCOMPARE(shownValue(QString(100, 'x')), QString(100, 'x'));
+        QCOMPARE(shownValue(QString(101, 'x')), QString(100, 'x') + "…");
+        const QString emoji = QString(99, 'x') + QString::fromUtf8("😀") + "y"; // a surrogate pair
+        QCOMPARE(shownValue(emoji), QString(99, 'x') + "…");
+        try {
+            strToFloat(QString(1 << 20, '7') + "x");
+            QFAIL("parsed");
+        } catch (const ParseError& e) {
+            QCOMPARE(e.message(), "'" + QString(100, '7') + "…' ist kein gültiger Gleitkommawert");
+        }
     }
 };
 

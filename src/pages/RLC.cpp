@@ -351,7 +351,7 @@ void RLCNetzwerk::build()
         table.push_back({field(quantity),
                          {.min = QStringLiteral("1e-14"), .max = QStringLiteral("1e+14")},
                          withUnit(unit),
-                         [this, act](double v) {
+                         [this, act = act](double v) {
                              if (act)
                                  act(v);
                              calculate();

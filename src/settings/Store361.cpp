@@ -37,13 +37,38 @@ void storeSettings(IniDocument& ini)
                  QLocale::system().decimalPoint());
 }
 
+void storeAfterIncompleteLoad(IniDocument& ini, const IncompleteLoad& partial)
+{
+    IniDocument now;
+    storeSettings(now);
+    const QString separatorSection = QStringLiteral("Dezimalseparator");
+    const QString separatorKey = QStringLiteral("Dezimals");
+    const QString separator = now.value(separatorSection, separatorKey).value_or(QString());
+    const QString from(partial.storedSeparator);
+    for (const IniDocument::Entry& e : now.entries()) {
+        const bool changed = partial.read.contains(e.section, e.key) ||
+                             partial.snapshot.value(e.section, e.key) != e.value;
+        if (changed || e.section.compare(separatorSection, Qt::CaseInsensitive) == 0) {
+            ini.setValue(e.section, e.key, e.value);
+            continue;
+        }
+        // Not loaded and not changed since: the stored text stays, in the separator the file
+        // now names, as the next load would have adapted it.
+        if (const auto stored = ini.value(e.section, e.key); stored && !separator.isEmpty())
+            ini.setValue(e.section, e.key, QString(*stored).replace(from, separator));
+    }
+}
+
 void IniFileschreiben()
 {
     if (!QDir().mkpath(iniPath))
         throw Error(QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden").arg(iniPath));
     const QString path = settingsFile();
     IniDocument ini = QFileInfo::exists(path) ? readSettingsFile(path) : IniDocument();
-    storeSettings(ini);
+    if (const IncompleteLoad* partial = incompleteLoad())
+        storeAfterIncompleteLoad(ini, *partial);
+    else
+        storeSettings(ini);
     writeFileAtomically(path, ini.toBytes());
 }
 

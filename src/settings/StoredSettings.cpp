@@ -5,6 +5,7 @@
 #include "values/ZahlenEinundAusgabe.h"
 
 #include <array>
+#include <cmath>
 #include <limits>
 
 namespace ampero {
@@ -69,7 +70,8 @@ QColor colourFromName(const QString& name)
     int number = 0;
     if (tryToInteger(name, number)) // $00BBGGRR
         return QColor(number & 0xFF, (number >> 8) & 0xFF, (number >> 16) & 0xFF);
-    throw ParseError(QLatin1Char('\'') + name + QStringLiteral("' ist kein gültiger Integerwert"));
+    throw ParseError(QLatin1Char('\'') + shownValue(name) +
+                     QStringLiteral("' ist kein gültiger Integerwert"));
 }
 
 QString colourName(const QColor& colour)
@@ -82,15 +84,49 @@ QString colourName(const QColor& colour)
     return QString::number(colour.red() | colour.green() << 8 | colour.blue() << 16);
 }
 
-StoredSettings::StoredSettings(const IniDocument& ini, QChar storedSeparator)
+namespace {
+
+QString readKey(const QString& section, const QString& key)
+{
+    return section.toCaseFolded() + QChar(0x1F) + key.toCaseFolded();
+}
+
+} // namespace
+
+void ReadKeys::add(const QString& section, const QString& key)
+{
+    m_last = readKey(section, key);
+    m_keys.insert(m_last);
+}
+
+bool ReadKeys::contains(const QString& section, const QString& key) const
+{
+    return m_keys.contains(readKey(section, key));
+}
+
+void ReadKeys::forgetLast()
+{
+    m_keys.remove(m_last);
+    m_last.clear();
+}
+
+StoredSettings::StoredSettings(const IniDocument& ini, QChar storedSeparator, ReadKeys* read)
     : m_ini(ini)
     , m_stored(storedSeparator)
+    , m_read(read)
 {
+}
+
+void StoredSettings::noteRead(const QString& section, const QString& key) const
+{
+    if (m_read)
+        m_read->add(section, key);
 }
 
 QString StoredSettings::fieldText(const QString& section, const QString& key,
                                   const QString& defaultText) const
 {
+    noteRead(section, key);
     if (const auto stored = m_ini.value(section, key))
         return QString(*stored).replace(m_stored, punktKomma());
     return withPunktKomma(defaultText);
@@ -98,6 +134,7 @@ QString StoredSettings::fieldText(const QString& section, const QString& key,
 
 int StoredSettings::integer(const QString& section, const QString& key, int defaultValue) const
 {
+    noteRead(section, key);
     int value = defaultValue;
     if (const auto stored = m_ini.value(section, key); stored && tryToInteger(*stored, value))
         return value;
@@ -112,8 +149,12 @@ bool StoredSettings::boolean(const QString& section, const QString& key, bool de
 double StoredSettings::floating(const QString& section, const QString& key,
                                 double defaultValue) const
 {
+    noteRead(section, key);
     long double value = 0;
-    if (const auto stored = m_ini.value(section, key); stored && tryStrToFloat(*stored, value))
+    const auto stored = m_ini.value(section, key);
+    // beyond a 64-bit value it is as unreadable as any other text, and raises no overflow
+    if (stored && tryStrToFloat(*stored, value) &&
+        std::fabs(value) <= std::numeric_limits<double>::max())
         return static_cast<double>(value);
     return defaultValue;
 }
@@ -130,7 +171,9 @@ int StoredSettings::itemIndex(const QString& section, const QString& key, int de
 QColor StoredSettings::colour(const QString& section, const QString& key,
                               const QString& defaultName) const
 {
-    return colourFromName(m_ini.value(section, key).value_or(defaultName));
+    const QColor colour = colourFromName(m_ini.value(section, key).value_or(defaultName));
+    noteRead(section, key);
+    return colour;
 }
 
 } // namespace ampero

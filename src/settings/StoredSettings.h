@@ -3,16 +3,31 @@
 #include "IniDocument.h"
 
 #include <QColor>
+#include <QSet>
 #include <QString>
 
 namespace ampero {
+
+// The keys a load has read, by section and key without regard to case.
+class ReadKeys {
+public:
+    void add(const QString& section, const QString& key);
+    bool contains(const QString& section, const QString& key) const;
+    // Forgets the key read last: a page may have failed on its value after reading it.
+    void forgetLast();
+
+private:
+    QSet<QString> m_keys;
+    QString m_last;
+};
 
 // Reads the settings file the way the program fills its windows from it: stored field texts
 // take the decimal separator in use, numbers that do not read take their defaults.
 class StoredSettings {
 public:
-    // `storedSeparator` is the separator the file was written with.
-    StoredSettings(const IniDocument& ini, QChar storedSeparator);
+    // `storedSeparator` is the separator the file was written with. With `read`, every key
+    // whose value (or default) is returned without an error is added to it.
+    StoredSettings(const IniDocument& ini, QChar storedSeparator, ReadKeys* read = nullptr);
 
     const IniDocument& document() const { return m_ini; }
 
@@ -33,8 +48,11 @@ public:
     QColor colour(const QString& section, const QString& key, const QString& defaultName) const;
 
 private:
+    void noteRead(const QString& section, const QString& key) const;
+
     const IniDocument& m_ini;
     QChar m_stored;
+    ReadKeys* m_read;
 };
 
 // The integer syntax of the settings file: blanks around it, an optional sign, decimal

@@ -9,4 +9,15 @@ QString withFullStop(const QString& message)
     return message;
 }
 
+QString shownValue(const QString& value)
+{
+    constexpr qsizetype kMost = 100;
+    if (value.size() <= kMost)
+        return value;
+    qsizetype cut = kMost;
+    if (value[cut - 1].isHighSurrogate()) // keep a character outside the BMP whole
+        --cut;
+    return value.left(cut) + QChar(0x2026);
+}
+
 } // namespace ampero

@@ -39,4 +39,8 @@ public:
 // after "." (so "Gleitkommaüberlauf" gets one, a text ending in "!" or "." does not).
 QString withFullStop(const QString& message);
 
+// A value as a message quotes it: at most 100 characters, cut with "…". A message box lays
+// out its whole text, and a megabyte-long name from a hand-edited file would freeze it.
+QString shownValue(const QString& value);
+
 } // namespace ampero

@@ -1,6 +1,7 @@
 #include "InputProtocol.h"
 
 #include "Errors.h"
+#include "FloatGuard.h"
 #include "ZahlenEinundAusgabe.h"
 
 namespace ampero {
@@ -48,6 +49,9 @@ Verdict checkEntry(const FieldRule& rule, const QString& text, const EntryCheck&
 {
     if (text.isEmpty() && usesParseMessageA(rule.messages))
         return {};
+    // The check ends in one message at most: a number too large for a 64-bit value (a plain
+    // "1e400") is out of range, and no overflow flag is left for a second report.
+    const FloatFlagsKeeper keepFlags;
 
     double value = 0;
     try {

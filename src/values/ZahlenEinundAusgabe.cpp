@@ -155,6 +155,8 @@ QString nonFiniteText(long double v)
 
 bool tryStrToFloat(const QString& text, long double& value)
 {
+    const FloatFlagsKeeper keepFlags; // a refused or underflowing text is no fault of the caller
+
     qsizetype i = 0;
     qsizetype end = text.size();
     while (i < end && text[i] == kBlank)
@@ -168,8 +170,8 @@ bool tryStrToFloat(const QString& text, long double& value)
             ascii += '-';
         ++i;
     }
-    int mantissaDigits = 0;
-    int magnitude = 0; // decimal position of the first significant digit, for underflow
+    qsizetype mantissaDigits = 0;
+    long long magnitude = 0; // decimal position of the first significant digit, for underflow
     bool significant = false;
     for (; i < end && isDigit(text[i]); ++i, ++mantissaDigits) {
         ascii += static_cast<char>(text[i].unicode());
@@ -188,23 +190,27 @@ bool tryStrToFloat(const QString& text, long double& value)
     }
     if (mantissaDigits == 0)
         return false;
-    int exponent = 0;
+    long long exponent = 0;
     if (i < end && (text[i] == QLatin1Char('E') || text[i] == QLatin1Char('e'))) {
         ascii += 'e';
-        std::string exp;
         ++i;
-        if (i < end && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-            exp += static_cast<char>(text[i++].unicode());
+        bool negative = false;
+        if (i < end && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+            negative = text[i] == QLatin1Char('-');
+            ascii += static_cast<char>(text[i++].unicode());
+        }
+        // Saturates: only the sign matters once the exponent is far outside long double, and
+        // the underflow test below must not overflow for any number of digits.
+        constexpr long long kSaturated = 1'000'000'000;
         qsizetype expDigits = 0;
-        for (; i < end && isDigit(text[i]); ++i, ++expDigits)
-            exp += static_cast<char>(text[i].unicode());
+        for (; i < end && isDigit(text[i]); ++i, ++expDigits) {
+            ascii += static_cast<char>(text[i].unicode());
+            exponent = std::min(exponent * 10 + (text[i].unicode() - '0'), kSaturated);
+        }
         if (expDigits == 0)
             return false;
-        ascii += exp;
-        // Saturate: only the sign matters once the exponent is far outside long double.
-        const char* first = exp.data() + (exp[0] == '+' ? 1 : 0);
-        if (std::from_chars(first, exp.data() + exp.size(), exponent).ec != std::errc())
-            exponent = exp[0] == '-' ? -1000000 : 1000000;
+        if (negative)
+            exponent = -exponent;
     }
     if (i != end)
         return false;
@@ -216,7 +222,7 @@ bool tryStrToFloat(const QString& text, long double& value)
             value = !ascii.empty() && ascii[0] == '-' ? -0.0L : 0.0L;
             return true;
         }
-        return false;
+        return false; // too large, however large the exponent
     }
     if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size())
         return false;
@@ -228,7 +234,7 @@ long double strToFloat(const QString& s)
 {
     long double v = 0;
     if (!tryStrToFloat(s, v))
-        throw ParseError(QLatin1Char('\'') + s +
+        throw ParseError(QLatin1Char('\'') + shownValue(s) +
                          QStringLiteral("' ist kein gültiger Gleitkommawert"));
     return v;
 }
