@@ -155,7 +155,7 @@ private slots:
             << QStringList{"VSWR_E_Pv=10", "VSWR_E_Pl=9,9996"}
             << matched("10,000 W", "50,000 " + O, "22,361 V");
 
-        // the total-reflection state keeps the forward power; the loads follow the s before it
+        // the total-reflection state keeps the forward power and shows the loads of s = 10000
         QTest::newRow("total reflection from s 10000")
             << QStringList{"VSWR_E_Pv=10", "VSWR_E_Z1=50", "VSWR_E_SWR=10000"}
             << totalReflection("10,000 W") +
@@ -166,8 +166,8 @@ private slots:
         QTest::newRow("total reflection from the reflected power equal to the forward power")
             << QStringList{kSwr2 + QStringList{"VSWR_E_Pr=10"}}
             << totalReflection("10,000 W") +
-                   QStringList{"VSWR_E_Z2a=100,000 " + O, "VSWR_E_Z2b=25,000 " + O,
-                               "VSWR_E_UZ1a=14,907 V", "VSWR_E_UZ2a=29,814 V"};
+                   QStringList{"VSWR_E_Z2a=500,000 k" + O, "VSWR_E_Z2b=5,000 m" + O,
+                               "VSWR_E_UZ1a=4,472 mV", "VSWR_E_UZ2a=44,717 V"};
         QTest::newRow("total reflection from the forward power equal to the reflected power")
             << QStringList{kSwr2 + QStringList{"VSWR_E_Pv=1,111"}}
             << totalReflection("1,111 W");

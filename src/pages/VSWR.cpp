@@ -401,13 +401,14 @@ void VSWR::showMatched()
 }
 
 // All of the forward power comes back: the reflected power shows the forward power and the
-// load none. The forward power itself stays as it is, and so do the loads' ratio s and Z1.
+// load none; the forward power and Z1 stay as they are. The loads are those of the ratio the
+// state shows, also where a power entry rather than s = 10000 leads here.
 void VSWR::showTotalReflection()
 {
-    const long double s = readValue(m_SWR);
     const long double Pv = readValue(m_Pv);
     const long double Z1 = readValue(m_Z1);
     const vswr::Mismatch& m = vswr::kTotalReflection;
+    const long double s = m.s;
     writeText(m_SWR, fixedText(m.s));
     writeText(m_RL, dBText(m.RL));
     writeText(m_r, fixedText(m.r));
