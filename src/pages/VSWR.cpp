@@ -93,17 +93,17 @@ VSWR::VSWR(QWidget* parent)
 
     // the power balance: forward power left, reflected above delivered right
     auto* balance = new QGroupBox(QStringLiteral(" Leistungsbilanz "), group);
-    balance->setGeometry(12, 96, 652, 90);
-    label(balance, QStringLiteral("P<sub>Q</sub>"), QRect(8, 36, 40, kFieldHeight));
-    m_Pv = addField(balance, QStringLiteral("VSWR_E_Pv"), QRect(52, 36, 120, kFieldHeight),
+    balance->setGeometry(12, 96, 652, 80);
+    label(balance, QStringLiteral("P<sub>Q</sub>"), QRect(8, 34, 40, kFieldHeight));
+    m_Pv = addField(balance, QStringLiteral("VSWR_E_Pv"), QRect(52, 34, 120, kFieldHeight),
                     QStringLiteral("Eingabe der Vorwärtsleistung"));
-    m_PrLabel = label(balance, QStringLiteral("P<sub>r</sub>"), QRect(440, 22, 40, kFieldHeight));
+    m_PrLabel = label(balance, QStringLiteral("P<sub>r</sub>"), QRect(440, 20, 40, kFieldHeight));
     m_PrLabel->setObjectName(QStringLiteral("VSWR_L_Pr"));
-    m_Pr = addField(balance, QStringLiteral("VSWR_E_Pr"), QRect(484, 22, 120, kFieldHeight),
+    m_Pr = addField(balance, QStringLiteral("VSWR_E_Pr"), QRect(484, 20, 120, kFieldHeight),
                     QStringLiteral("Eingabe der reflektierten Leistung"));
-    m_PlLabel = label(balance, QStringLiteral("P<sub>L</sub>"), QRect(440, 56, 40, kFieldHeight));
+    m_PlLabel = label(balance, QStringLiteral("P<sub>L</sub>"), QRect(440, 48, 40, kFieldHeight));
     m_PlLabel->setObjectName(QStringLiteral("VSWR_L_Pl"));
-    m_Pl = addField(balance, QStringLiteral("VSWR_E_Pl"), QRect(484, 56, 120, kFieldHeight),
+    m_Pl = addField(balance, QStringLiteral("VSWR_E_Pl"), QRect(484, 48, 120, kFieldHeight),
                     QStringLiteral("Eingabe der an die Last abgegeben Leistung"));
     colourPowerLabels();
 
@@ -123,35 +123,35 @@ VSWR::VSWR(QWidget* parent)
     const QString backwardHint = QStringLiteral("Eingabe der Rückwärtsspannung");
     const QString uZ1 = QStringLiteral("U<sub>Z1</sub>"), uZ2 = QStringLiteral("U<sub>Z2</sub>");
     const QString z2 = QStringLiteral("Z<sub>2</sub>");
-    label(group, QStringLiteral("Z<sub>1</sub>"), QRect(12, 200, 30, kFieldHeight));
-    m_Z1 = addField(group, QStringLiteral("VSWR_E_Z1"), QRect(46, 200, 110, kFieldHeight),
+    label(group, QStringLiteral("Z<sub>1</sub>"), QRect(12, 194, 30, kFieldHeight));
+    m_Z1 = addField(group, QStringLiteral("VSWR_E_Z1"), QRect(46, 194, 110, kFieldHeight),
                     QStringLiteral("Eingabe der Impedanz Z1"));
-    caption(QStringLiteral("( Z1 < Z2 )"), 16, 250);
-    label(group, uZ1, QRect(12, 270, 30, kFieldHeight));
-    m_UZ1a = result("VSWR_E_UZ1a", forwardHint, QRect(46, 270, 110, kFieldHeight));
-    caption(QStringLiteral("( Z1 > Z2 )"), 16, 318);
-    label(group, uZ1, QRect(12, 338, 30, kFieldHeight));
-    m_UZ1b = result("VSWR_E_UZ1b", forwardHint, QRect(46, 338, 110, kFieldHeight));
+    caption(QStringLiteral("( Z1 < Z2 )"), 31, 226);
+    label(group, uZ1, QRect(12, 246, 30, kFieldHeight));
+    m_UZ1a = result("VSWR_E_UZ1a", forwardHint, QRect(46, 246, 110, kFieldHeight));
+    caption(QStringLiteral("( Z1 > Z2 )"), 31, 304);
+    label(group, uZ1, QRect(12, 324, 30, kFieldHeight));
+    m_UZ1b = result("VSWR_E_UZ1b", forwardHint, QRect(46, 324, 110, kFieldHeight));
 
     auto* picture = new PictureWidget(QStringLiteral("VSWR_I_Bild"), 10, group);
-    picture->move(164, 206);
+    picture->move(159, 208);
     picture->setToolTip(QStringLiteral("schematische Darstellung"));
 
-    caption(QStringLiteral("Z2 > Z1"), 524, 196);
-    label(group, z2, QRect(520, 216, 30, kFieldHeight));
-    m_Z2a = addField(group, QStringLiteral("VSWR_E_Z2a"), QRect(554, 216, 110, kFieldHeight),
+    caption(QStringLiteral("Z2 > Z1"), 539, 200);
+    label(group, z2, QRect(520, 220, 30, kFieldHeight));
+    m_Z2a = addField(group, QStringLiteral("VSWR_E_Z2a"), QRect(554, 220, 110, kFieldHeight),
                      QStringLiteral("Eingabe der Impedanz Z2"));
-    label(group, uZ2, QRect(520, 270, 30, kFieldHeight));
-    m_UZ2a = result("VSWR_E_UZ2a", backwardHint, QRect(554, 270, 110, kFieldHeight));
-    caption(QStringLiteral("Z2 < Z1"), 524, 294);
-    label(group, z2, QRect(520, 312, 30, kFieldHeight));
-    m_Z2b = addField(group, QStringLiteral("VSWR_E_Z2b"), QRect(554, 312, 110, kFieldHeight),
+    label(group, uZ2, QRect(520, 246, 30, kFieldHeight));
+    m_UZ2a = result("VSWR_E_UZ2a", backwardHint, QRect(554, 246, 110, kFieldHeight));
+    caption(QStringLiteral("Z2 < Z1"), 539, 278);
+    label(group, z2, QRect(520, 298, 30, kFieldHeight));
+    m_Z2b = addField(group, QStringLiteral("VSWR_E_Z2b"), QRect(554, 298, 110, kFieldHeight),
                      QStringLiteral("Eingabe der Impedanz Z2"));
-    label(group, uZ2, QRect(520, 338, 30, kFieldHeight));
-    m_UZ2b = result("VSWR_E_UZ2b", backwardHint, QRect(554, 338, 110, kFieldHeight));
+    label(group, uZ2, QRect(520, 324, 30, kFieldHeight));
+    m_UZ2b = result("VSWR_E_UZ2b", backwardHint, QRect(554, 324, 110, kFieldHeight));
 
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
-             QRect(0, 368, 676, 20))
+             QRect(0, 364, 676, 20))
         ->setAlignment(Qt::AlignCenter);
 
     // The design: s = 1,5 on 50 Ω with 100 W, as the first start computes it.
