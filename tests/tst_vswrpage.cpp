@@ -173,6 +173,9 @@ private slots:
             << totalReflection("1,111 W");
         QTest::newRow("total reflection from a reflected power that rounds to the forward power")
             << QStringList{"VSWR_E_Pv=10", "VSWR_E_Pr=9,9996"} << totalReflection("10,000 W");
+        // 100 W less 1e-20 W is 100 W: no division by zero
+        QTest::newRow("total reflection from a load power that vanishes against the forward power")
+            << QStringList{"VSWR_E_Pv=100", "VSWR_E_Pl=1e-20"} << totalReflection("100,000 W");
         QTest::newRow("and out of it again")
             << QStringList{"VSWR_E_Pv=10", "VSWR_E_SWR=10000", "VSWR_E_SWR=2"}
             << QStringList{"VSWR_E_Pv=10,000 W", "VSWR_E_Pr=1,111 W", "VSWR_E_Pl=8,889 W",

@@ -232,8 +232,11 @@ void VSWR::VSWR_E_PvKeyPress()
 
 void VSWR::VSWR_E_PlKeyPress()
 {
-    // all of the forward power delivered
-    VSWR_Berechnung(6, readValue(m_Pl) >= readValue(m_Pv) ? 1 : 0);
+    const long double Pl = readValue(m_Pl);
+    const long double Pv = readValue(m_Pv);
+    // all of the forward power delivered; or a load power so small against it that all of it
+    // is reflected
+    VSWR_Berechnung(6, Pl >= Pv ? 1 : (Pv - Pl == Pv ? 2 : 0));
 }
 
 void VSWR::VSWR_E_PrKeyPress() { VSWR_Berechnung(7, readValue(m_Pr) >= readValue(m_Pv) ? 2 : 0); }
