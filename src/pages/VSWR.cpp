@@ -218,7 +218,7 @@ QString VSWR::aboveForwardPower(EditField* field, double value, const QString& w
 
 void VSWR::VSWR_E_SWRKeyPress(double s) { VSWR_Berechnung(1, vswr::stateOfSwr(s)); }
 
-void VSWR::VSWR_E_RLKeyPress(double RL) { VSWR_Berechnung(2, RL >= 86 ? 1 : 0); }
+void VSWR::VSWR_E_RLKeyPress(double RL) { VSWR_Berechnung(2, RL >= vswr::kMatched.RL ? 1 : 0); }
 
 void VSWR::VSWR_E_rKeyPress(double r) { VSWR_Berechnung(3, r == 0 ? 1 : 0); }
 
