@@ -165,6 +165,31 @@ private slots:
         QVERIFY(near(r.s, s));
     }
 
+    // The fixed states stand only at the two ends of the ratio; everything between them, and a
+    // ratio above 10000 that another measure gives, runs the formulas.
+    void stateOfSwr_data()
+    {
+        QTest::addColumn<double>("s");
+        QTest::addColumn<int>("state");
+        QTest::newRow("1") << 1.0 << int(vswr::Matched);
+        QTest::newRow("just above 1") << 1.0000001 << int(vswr::Normal);
+        QTest::newRow("1.5") << 1.5 << int(vswr::Normal);
+        QTest::newRow("500") << 500.0 << int(vswr::Normal);
+        QTest::newRow("10000") << 10000.0 << int(vswr::TotalReflection);
+        QTest::newRow("66665") << 66665.0 << int(vswr::Normal);
+    }
+
+    void stateOfSwr()
+    {
+        QFETCH(double, s);
+        QFETCH(int, state);
+        QCOMPARE(int(vswr::stateOfSwr(s)), state);
+        if (state == vswr::Normal) {
+            const auto m = vswr::fromSwr(s);
+            QVERIFY(!std::fetestexcept(kFaults) && m.RL > 0 && std::isfinite(m.RL));
+        }
+    }
+
     // s = 1 and total reflection run the formulas to infinity: the faults show in the
     // flags, which is why the page shows its fixed states there.
     void faultsAtTheEnds()

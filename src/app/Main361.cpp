@@ -9,6 +9,7 @@
 #include "pages/LCSchwingkreis.h"
 #include "pages/RCGlieder.h"
 #include "pages/RLC.h"
+#include "pages/VSWR.h"
 #include "pages/XLXC.h"
 #include "platform/Folders.h"
 #include "platform/Help.h"
@@ -67,7 +68,7 @@ constexpr PageEntry kPages[TForm1::kPageCount] = {
     {"L - Anpassnetzwerk", "LNetz", 180, make<Page>},
     {"Pi - Anpassnetzwerk", "PiNetz", 190, make<Page>},
     {"T - Anpassnetzwerk", "TNetz", 200, make<Page>},
-    {"VSWR, RL, r", "VSWR", 210, make<Page>},
+    {"VSWR, RL, r", "VSWR", 210, make<VSWR>},
 };
 
 QPushButton* addButton(QWidget* parent, const char* name, const QString& text,

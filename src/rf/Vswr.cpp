@@ -4,6 +4,15 @@
 
 namespace ampero::vswr {
 
+State stateOfSwr(long double s)
+{
+    if (s == 1)
+        return Matched;
+    if (s == kTotalReflection.s)
+        return TotalReflection;
+    return Normal;
+}
+
 Mismatch fromSwr(long double s)
 {
     Mismatch m;

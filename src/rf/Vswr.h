@@ -15,6 +15,11 @@ struct Mismatch {
 inline constexpr Mismatch kMatched{1.0001L, 86, 0, 0};
 inline constexpr Mismatch kTotalReflection{10000, 0.002L, 0.999L, 99.96L};
 
+// What a page shows for a standing-wave ratio: 0 the formulas, 1 the matched state (s = 1),
+// 2 the total-reflection state (s = 10000, the largest the page takes).
+enum State { Normal = 0, Matched = 1, TotalReflection = 2 };
+State stateOfSwr(long double s);
+
 // r = (s − 1)/(s + 1), RL = −20·log10 r, p = 100·r²
 Mismatch fromSwr(long double s);
 // s = |(a + 1)/(1 − a)| with a = 10^(RL/20), r = 10^(−RL/20), p = 100·r²
