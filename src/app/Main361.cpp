@@ -24,14 +24,17 @@
 #include "widgets/PageControl.h"
 #include "windows/Info361.h"
 #include "windows/SpannungStrom.h"
+#include "windows/Update361.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 
 namespace ampero {
 
@@ -46,11 +49,7 @@ struct PageEntry {
     Page* (*create)();
 };
 
-template <typename T>
-Page* make()
-{
-    return new T;
-}
+template <typename T> Page* make() { return new T; }
 
 constexpr PageEntry kPages[TForm1::kPageCount] = {
     {"dB", "dB", 70, make<dB>},
@@ -167,6 +166,9 @@ void TForm1::FormShow()
         },
         Report::Later);
     setWindowTitle(QStringLiteral("Rozerar       Ampero Version 3.6"));
+    // The update check starts once the window is up and runs beside it, never holding it up.
+    if (Form3->Optionen_CB_AutoUpdate->isChecked())
+        QTimer::singleShot(0, Form9, &TForm9::automaticCheck);
 }
 
 int TForm1::helpContext() const
