@@ -49,7 +49,11 @@ struct PageEntry {
     Page* (*create)();
 };
 
-template <typename T> Page* make() { return new T; }
+template <typename T>
+Page* make()
+{
+    return new T;
+}
 
 constexpr PageEntry kPages[TForm1::kPageCount] = {
     {"dB", "dB", 70, make<dB>},

@@ -199,13 +199,15 @@ TForm9::~TForm9()
     delete m_installIcon;
 }
 
-bool TForm9::busy() const { return m_checking || m_downloading; }
+bool TForm9::busy() const { return m_client->busy(); }
 
 void TForm9::updateButtons()
 {
-    Update_B_Download->setEnabled(m_updateAvailable && !busy());
+    // Nothing more is started while the window waits for the server.
+    const bool waiting = m_checking || m_downloading;
+    Update_B_Download->setEnabled(m_updateAvailable && !waiting);
     Update_CB_ProgStart->setEnabled(m_updateAvailable);
-    Update_B_Install->setEnabled(m_installReady && !busy());
+    Update_B_Install->setEnabled(m_installReady && !waiting);
 }
 
 QString TForm9::archiveFile() const
@@ -292,7 +294,7 @@ void TForm9::automaticCheck()
 
 void TForm9::Update_B_DownloadClick()
 {
-    if (busy() || !m_updateAvailable)
+    if (m_checking || m_downloading || !m_updateAvailable)
         return;
     runHandler(this, [this] {
         if (DownloadOrdner.isEmpty())

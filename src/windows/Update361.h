@@ -68,7 +68,7 @@ public:
     // a trailing separator, empty for any other.
     static QString getWinSpecialFolder(int csidl);
 
-    // A request is running.
+    // A request of the window is running (a check or a download).
     bool busy() const;
 
 protected:

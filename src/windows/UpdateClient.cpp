@@ -95,6 +95,8 @@ void UpdateClient::get(const QUrl& url, QIODevice* file, std::function<void(cons
     });
 
     const auto consume = [reply, file, state, status] {
+        if (!reply->isOpen())
+            return; // aborted
         const QByteArray data = reply->readAll();
         if (data.isEmpty() || !successStatus(status()) || !state->writeError.isEmpty())
             return; // the body of an error status is not kept
