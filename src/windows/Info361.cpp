@@ -107,18 +107,25 @@ TForm2::TForm2(QWidget* owner)
     addLabel(this, "Label3", QString(), QRect(12, 216, 377, 20), arialFont(13));
 
     // the note and the contributors share one place
-    Credits = addButton(this, "Credits", QStringLiteral("Danke"), QRect(8, 246, 82, 30));
-    const QRect box(100, 246, 293, 124);
+    Credits = addButton(this, "Credits", QStringLiteral("Danke"), QRect(8, 246, 66, 30));
+    const QRect box(82, 246, 311, 124);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(box);
     Memo1->setReadOnly(true);
+    Memo1->setFont(arialFont(12));
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setPlainText(QStringLiteral(" Dieses Programm ist leider nicht fehlerfrei!\n\n"
                                        " Fehlermeldungen oder Anregungen zur Verbesserung \n"
                                        " bitte, per E-Mail, an den Autor senden. Danke"));
     LBCredits1 = new QListWidget(this);
     LBCredits1->setObjectName(QStringLiteral("LBCredits1"));
     LBCredits1->setGeometry(box);
+    LBCredits1->setFont(arialFont(12));
+    LBCredits1->setWordWrap(true);
+    LBCredits1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     LBCredits1->addItems({
         QStringLiteral("Layout und Design der Bedienoberfläche:"),
         QStringLiteral("      Helga Brandt"),
