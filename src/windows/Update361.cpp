@@ -281,6 +281,8 @@ void TForm9::versionReceived(const Transfer& t)
 
 void TForm9::automaticCheck()
 {
+    if (g_server.isEmpty())
+        return; // no server to ask
     m_client->get(versionFile(), nullptr, [this](const Transfer& t) {
         runHandler(parentWidget(), [this, &t] {
             if (t.outcome == Transfer::Cancelled)

@@ -23,6 +23,7 @@ struct Transfer;
 inline constexpr int kRelease = 361;
 
 // The update server's base address (scheme, host and port); the files lie under "/Uploads/".
+// An empty address leaves out the check at start (tests that do not serve updates).
 void setUpdateServer(const QUrl& base);
 QUrl updateServer();
 // How long a request may go without a sign of life from the server before it fails.
