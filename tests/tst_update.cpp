@@ -473,18 +473,29 @@ private slots:
         Form9->close();
     }
 
+    // While the server keeps silent the program goes on working, until the time-out ends
+    // the request with the standard report.
     void aSilentServerTimesOut()
     {
-        setUpdateTimeout(std::chrono::milliseconds(300));
+        setUpdateTimeout(std::chrono::milliseconds(800));
         setUpdateServer(QUrl(QStringLiteral("https://127.0.0.1:%1").arg(m_silent.serverPort())));
+        Form1->PageControl1->setCurrentIndex(2);
         QElapsedTimer clock;
         clock.start();
-        const auto boxes = showUpdateWindow();
+        const auto boxes = driver::boxesDuring([] {
+            Form9->hide();
+            Form9->show();
+            driver::enter("dBm_E_R", "60");
+            QVERIFY(Form9->busy()); // still waiting, and the field took the entry meanwhile
+            QVERIFY(driver::text("dBm_E_R").startsWith("60") && driver::text("dBm_E_R") != "60");
+            QVERIFY(waitUntilIdle());
+        });
         setUpdateTimeout(std::chrono::seconds(5));
         QVERIFY(clock.elapsed() < 3000);
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0].text, QString("Zeitüberschreitung: Der Update-Server antwortet nicht."));
         QVERIFY(!Form9->Update_B_Download->isEnabled());
+        Form9->close();
     }
 
     void anHttpErrorOfTheDownloadStopsThere()

@@ -204,7 +204,7 @@ bool TForm9::busy() const { return m_client->busy(); }
 void TForm9::updateButtons()
 {
     // Nothing more is started while the window waits for the server.
-    const bool waiting = m_checking || m_downloading;
+    const bool waiting = m_checks > 0 || m_downloading;
     Update_B_Download->setEnabled(m_updateAvailable && !waiting);
     Update_CB_ProgStart->setEnabled(m_updateAvailable);
     Update_B_Install->setEnabled(m_installReady && !waiting);
@@ -256,10 +256,10 @@ void TForm9::FormShow()
     ProgrammOrdner = programFolder() + QLatin1Char('/');
     // Nothing to download until the server has named a newer release.
     m_updateAvailable = false;
-    m_checking = true;
+    ++m_checks;
     updateButtons();
     m_client->get(versionFile(), nullptr, [this](const Transfer& t) {
-        m_checking = false;
+        --m_checks;
         runHandler(this, [this, &t] { versionReceived(t); });
         updateButtons();
     });
@@ -296,7 +296,7 @@ void TForm9::automaticCheck()
 
 void TForm9::Update_B_DownloadClick()
 {
-    if (m_checking || m_downloading || !m_updateAvailable)
+    if (m_checks > 0 || m_downloading || !m_updateAvailable)
         return;
     runHandler(this, [this] {
         if (DownloadOrdner.isEmpty())
@@ -319,19 +319,18 @@ void TForm9::Update_B_DownloadClick()
         updateButtons();
         const QUrl url = serverFile(QStringLiteral("/Uploads/AmperoV") + VersionaufServer +
                                     QStringLiteral(".zip"));
-        m_client->get(url, file, [this, file](const Transfer& t) {
+        m_client->get(url, file, [this, file, path](const Transfer& t) {
             file->close();
             delete file;
             m_downloading = false;
-            runHandler(this, [this, &t] { downloadEnded(t); });
+            runHandler(this, [this, &t, &path] { downloadEnded(t, path); });
             updateButtons();
         });
     });
 }
 
-void TForm9::downloadEnded(const Transfer& t)
+void TForm9::downloadEnded(const Transfer& t, const QString& archive)
 {
-    const QString archive = archiveFile();
     if (t.outcome != Transfer::Done) {
         // An incomplete archive is of no use: it goes, and nothing is extracted from it.
         QFile::remove(archive);

@@ -78,14 +78,14 @@ protected:
 
 private:
     void versionReceived(const Transfer& transfer);
-    void downloadEnded(const Transfer& transfer);
+    void downloadEnded(const Transfer& transfer, const QString& archive);
     void updateButtons();
     QString archiveFile() const;
 
     UpdateClient* m_client;
     PictureSet* m_downloadIcon;
     PictureSet* m_installIcon;
-    bool m_checking = false;
+    int m_checks = 0; // checks of the version file running
     bool m_downloading = false;
     bool m_updateAvailable = false;
     bool m_installReady = false;
