@@ -707,6 +707,7 @@ private slots:
         write("script", "#!/bin/sh\nexit 0\n", true);
         QCOMPARE(openProgram(folder.filePath("fehlt"), folder.path()), 2);
         QCOMPARE(openProgram(folder.filePath("fehlt/auch"), folder.path()), 3);
+        QCOMPARE(openProgram("script", folder.path()), 3); // never looked up in the working folder
         QCOMPARE(openProgram(folder.filePath("text.txt"), folder.path()), 5);
         QCOMPARE(openProgram(folder.filePath("daten.bin"), folder.path()), 11);
         QVERIFY(openProgram(folder.filePath("script"), folder.path()) >= 32);

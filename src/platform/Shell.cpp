@@ -47,7 +47,8 @@ bool runnableFormat(const QString& file)
 int openProgram(const QString& file, const QString& workingFolder)
 {
     const QFileInfo info(file);
-    if (!info.dir().exists())
+    // A bare name would be looked up in the working folder, where any file of that name runs.
+    if (info.isRelative() || !info.dir().exists())
         return kPathNotFound;
     if (!info.exists())
         return kFileNotFound;

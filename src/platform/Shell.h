@@ -10,9 +10,10 @@ namespace ampero {
 // What opening a program returns when it started; failures return the shell's codes below 32.
 inline constexpr int kShellStarted = 42;
 
-// Starts a program file, without arguments, in `workingFolder`. Returns kShellStarted, or the
-// shell's code of the failure: 2 file not found, 3 folder not found, 5 access denied (not an
-// executable file), 11 not a program this system can run.
+// Starts a program file, named by its absolute path, without arguments, in `workingFolder`.
+// Returns kShellStarted, or the shell's code of the failure: 2 file not found, 3 folder not
+// found (or no absolute path), 5 access denied (not an executable file), 11 not a program this
+// system can run.
 int openProgram(const QString& file, const QString& workingFolder);
 
 // Opens a web address or a "mailto:" link in the desktop's browser or mail program. Spaces
