@@ -4,7 +4,10 @@
 #include "support/Driver.h"
 #include "widgets/EditField.h"
 #include "widgets/PageControl.h"
+#include "windows/Info361.h"
+#include "windows/Update361.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QtTest>
 
@@ -73,6 +76,35 @@ private slots:
         }
         QVERIFY(clicked > 0);
         QVERIFY2(missed.isEmpty(), qPrintable(missed.join(", ")));
+    }
+
+    // The info and update windows have no input fields; their buttons, check boxes and links
+    // lie where a click finds them.
+    void everyControlOfTheSmallWindowsLiesOpen()
+    {
+        setUpdateServer(QUrl(QStringLiteral("https://127.0.0.1:1"))); // nobody answers there
+        driver::boxesDuring([] {
+            showWindow(Form2);
+            showWindow(Form9);
+            QVERIFY(QTest::qWaitFor([] { return !Form9->busy(); }));
+        });
+        QStringList covered;
+        int controls = 0;
+        for (QWidget* window : {static_cast<QWidget*>(Form2), static_cast<QWidget*>(Form9)}) {
+            for (QWidget* w : window->findChildren<QWidget*>()) {
+                if (!w->isVisible() ||
+                    !(qobject_cast<QAbstractButton*>(w) || qobject_cast<LinkLabel*>(w)))
+                    continue;
+                ++controls;
+                QWidget* hit = window->childAt(w->mapTo(window, w->rect().center()));
+                if (hit != w && !w->isAncestorOf(hit))
+                    covered << w->objectName() + " (" + (hit ? hit->objectName() : "none") + ")";
+            }
+        }
+        Form2->close();
+        Form9->close();
+        QCOMPARE(controls, 9);
+        QVERIFY2(covered.isEmpty(), qPrintable(covered.join(", ")));
     }
 };
 

@@ -6,6 +6,8 @@
 #include "schematics/Schematic.h"
 #include "support/Driver.h"
 #include "widgets/PageControl.h"
+#include "windows/Info361.h"
+#include "windows/Update361.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -92,7 +94,9 @@ private slots:
     void everyTextOfEveryPageReadsOnItsBackground()
     {
         QStringList unreadable;
-        for (QWidget* w : Form1->findChildren<QWidget*>()) {
+        QList<QWidget*> widgets = Form1->findChildren<QWidget*>();
+        widgets << Form2->findChildren<QWidget*>() << Form9->findChildren<QWidget*>();
+        for (QWidget* w : widgets) {
             if (!qobject_cast<QLabel*>(w) && !qobject_cast<QGroupBox*>(w))
                 continue;
             const QColor text = w->palette().color(QPalette::WindowText);

@@ -25,14 +25,17 @@
 #include "widgets/PageControl.h"
 #include "windows/Info361.h"
 #include "windows/SpannungStrom.h"
+#include "windows/Update361.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 
 namespace ampero {
 
@@ -172,6 +175,9 @@ void TForm1::FormShow()
         },
         Report::Later);
     setWindowTitle(QStringLiteral("Rozerar       Ampero Version 3.6"));
+    // The update check starts once the window is up and runs beside it, never holding it up.
+    if (Form3->Optionen_CB_AutoUpdate->isChecked())
+        QTimer::singleShot(0, Form9, &TForm9::automaticCheck);
 }
 
 int TForm1::helpContext() const

@@ -2,11 +2,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 namespace ampero {
 
 namespace {
 QString g_programFolder;
+QString g_documentsFolder;
 const QString kVendorFolder = QStringLiteral("/Korvan_Software/Ampero");
 } // namespace
 
@@ -26,6 +28,15 @@ QString applicationDataFolder()
         return configHome;
     return QDir::homePath() + QStringLiteral("/.config");
 }
+
+QString documentsFolder()
+{
+    if (!g_documentsFolder.isEmpty())
+        return g_documentsFolder;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void setDocumentsFolder(const QString& folder) { g_documentsFolder = folder; }
 
 QString settingsFolderFor(const QString& folder)
 {

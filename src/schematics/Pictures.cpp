@@ -10,7 +10,7 @@ const std::vector<Picture>& pictureCatalogue()
         std::vector<Picture> all;
         for (auto&& group :
              {levelPictures(), componentPictures(), networkPictures(), transformPictures(),
-              padPictures(), matchingPictures(), windowPictures(), vswrPictures()})
+              padPictures(), matchingPictures(), windowPictures(), vswrPictures(), iconPictures()})
             all.insert(all.end(), group.begin(), group.end());
         return all;
     }();

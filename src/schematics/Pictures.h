@@ -42,5 +42,7 @@ std::vector<Picture> matchingPictures();
 std::vector<Picture> windowPictures();
 // 36 × 14 units at 10 pixels a unit.
 std::vector<Picture> vswrPictures();
+// Status icons of the update window, 2.6 × 2.6 units at 10 pixels a unit.
+std::vector<Picture> iconPictures();
 
 } // namespace ampero

@@ -6,6 +6,7 @@
 #include "widgets/PageControl.h"
 #include "values/DisplayOptions.h"
 #include "widgets/EditField.h"
+#include "windows/Update361.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,6 +24,7 @@ void startProgram()
     // of another run is read or written.
     static QTemporaryDir folder;
     ampero::setProgramFolder(folder.path());
+    ampero::setUpdateServer(QUrl()); // no test asks a server beyond this machine
     if (!ampero::Form1)
         createForms();
     if (!activate(ampero::Form1))
