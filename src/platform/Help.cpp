@@ -145,10 +145,12 @@ QString topicStyleSheet(const QPalette& palette)
                "h2 { font-size: large; margin-top: 14px; margin-bottom: 4px; }"
                "a { color: %4; }"
                "p.formel, div.formel { background-color: %2; color: %1; margin-left: 16px;"
-               " font-family: 'DejaVu Serif', serif; font-size: medium; }"
-               "p.beispiel, div.beispiel { background-color: %2; color: %1; margin-left: 16px; }"
+               " font-family: 'DejaVu Serif', serif; line-height: 165%; margin-top: 6px;"
+               " margin-bottom: 6px; }"
+               "p.beispiel, div.beispiel { background-color: %2; color: %1; margin-left: 16px;"
+               " line-height: 140%; margin-top: 6px; margin-bottom: 6px; }"
                "p.meldung { margin-left: 16px; font-style: italic; }"
-               "table.felder { border-color: %3; }"
+               "table.felder { border-collapse: collapse; border-color: %3; }"
                "th { text-align: left; background-color: %2; color: %1; }"
                "span.var { font-style: italic; font-family: 'DejaVu Serif', serif; }")
         .arg(text, box, mid, link);
@@ -202,7 +204,7 @@ public:
         splitter->addWidget(side);
         splitter->addWidget(m_browser);
         splitter->setStretchFactor(1, 1);
-        splitter->setSizes({260, 640});
+        splitter->setSizes({320, 700});
 
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -218,7 +220,7 @@ public:
         connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled);
         connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
         connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::topicShown);
-        resize(940, 660);
+        resize(1040, 720);
     }
 
     // Opens the help file when it is not open yet; the reason in German when it cannot.
