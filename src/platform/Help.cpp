@@ -152,6 +152,7 @@ QString topicStyleSheet(const QPalette& palette)
                "p.meldung { margin-left: 16px; font-style: italic; }"
                "table.felder { border-collapse: collapse; border-color: %3; }"
                "th { text-align: left; background-color: %2; color: %1; }"
+               "td, th { border-width: 1px; border-style: solid; border-color: %3; }"
                "span.var { font-style: italic; font-family: 'DejaVu Serif', serif; }")
         .arg(text, box, mid, link);
 }
