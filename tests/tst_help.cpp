@@ -121,6 +121,25 @@ private slots:
         QVERIFY(QTest::qWaitFor([first] { return first->isActiveWindow(); }));
     }
 
+    // Opened from a main window kept in front, the viewer is kept in front too, or it would
+    // open behind it; Esc closes it.
+    void keptInFrontWithTheMainWindow()
+    {
+        Form1->setStaysOnTop(true);
+        QVERIFY(driver::activate(Form1));
+        openHelp(110, "XL / XC");
+        const bool inFront = helpWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        Form1->setStaysOnTop(false);
+        QVERIFY(inFront);
+        QVERIFY(driver::activate(Form1));
+        openHelp(110, "XL / XC");
+        QVERIFY(!helpWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(helpWindow()->isVisible());
+        QVERIFY(driver::activate(helpWindow()));
+        QTest::keyClick(helpWindow(), Qt::Key_Escape);
+        QVERIFY(!helpWindow()->isVisible());
+    }
+
     void aMissingFileIsReported()
     {
         QTemporaryDir folder;

@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStyle>
@@ -221,6 +222,8 @@ public:
         connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled);
         connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
         connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::topicShown);
+        auto* escape = new QShortcut(QKeySequence::Cancel, this);
+        connect(escape, &QShortcut::activated, this, &QWidget::close);
         resize(1040, 720);
     }
 
@@ -259,8 +262,11 @@ public:
 
     bool hasContext(int context) const { return !m_archive.read(contextTopic(context)).isEmpty(); }
 
-    void showContext(int context)
+    void showContext(int context, bool inFront)
     {
+        // A window kept in front would hide the viewer, so the viewer is kept in front too.
+        if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != inFront)
+            setWindowFlag(Qt::WindowStaysOnTopHint, inFront);
         setProperty("kontext", context);
         showPath(contextTopic(context));
         if (isMinimized())
@@ -558,7 +564,10 @@ void openHelp(int context, const QString& topic)
                             .arg(context));
         return;
     }
-    help->showContext(context);
+    const QWidget* from = QApplication::activeWindow();
+    if (!from)
+        from = help;
+    help->showContext(context, from->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 } // namespace ampero
