@@ -206,7 +206,6 @@ void ChmArchive::close()
     m_contents.clear();
     m_index.clear();
     m_defaultTopic.clear();
-    m_title.clear();
 }
 
 QStringList ChmArchive::files() const
@@ -219,7 +218,8 @@ QStringList ChmArchive::files() const
     return paths;
 }
 
-// The system object: a version word, then records of code, length and a text that ends in NUL.
+// The system object: a version word, then records of code, length and a text that ends in NUL;
+// codes 0, 1 and 2 name the contents, the index and the start topic.
 void ChmArchive::readSystem()
 {
     const QByteArray system = read(QStringLiteral("/#SYSTEM"));
@@ -247,9 +247,6 @@ void ChmArchive::readSystem()
             break;
         case 2:
             m_defaultTopic = value;
-            break;
-        case 3:
-            m_title = QString::fromUtf8(text);
             break;
         default:
             break;

@@ -30,7 +30,6 @@ public:
     QString contentsFile() const { return m_contents; }
     QString indexFile() const { return m_index; }
     QString defaultTopic() const { return m_defaultTopic; }
-    QString title() const { return m_title; }
 
 private:
     static QString absolute(const QString& path);
@@ -38,7 +37,7 @@ private:
 
     bool m_open = false;
     QHash<QString, QByteArray> m_objects;
-    QString m_contents, m_index, m_defaultTopic, m_title;
+    QString m_contents, m_index, m_defaultTopic;
 };
 
 } // namespace ampero

@@ -153,8 +153,7 @@ QString topicStyleSheet(const QPalette& palette)
                "p.meldung { margin-left: 16px; font-style: italic; }"
                "table.felder { border-collapse: collapse; border-color: %3; }"
                "th { text-align: left; background-color: %2; color: %1; }"
-               "td, th { border-width: 1px; border-style: solid; border-color: %3; }"
-               "span.var { font-style: italic; font-family: 'DejaVu Serif', serif; }")
+               "td, th { border-width: 1px; border-style: solid; border-color: %3; }")
         .arg(text, box, mid, link);
 }
 
@@ -200,7 +199,6 @@ public:
         side->addTab(buildContents(), QStringLiteral("Inhalt"));
         side->addTab(buildIndex(), QStringLiteral("Index"));
         side->addTab(buildSearch(), QStringLiteral("Suchen"));
-        m_side = side;
 
         auto* splitter = new QSplitter(this);
         splitter->addWidget(side);
@@ -511,7 +509,6 @@ private:
     QList<Topic> m_topics;
     QString m_searchWord;
     HelpBrowser* m_browser;
-    QTabWidget* m_side;
     QTreeWidget* m_contents = nullptr;
     QLineEdit* m_indexFilter = nullptr;
     QListWidget* m_index = nullptr;
