@@ -1,6 +1,7 @@
 // Program start and the main window: the nine windows, the pages, the buttons, help by F1.
 #include "app/Ampero361.h"
 #include "app/Main361.h"
+#include "platform/Help.h"
 #include "support/Driver.h"
 #include "widgets/PageControl.h"
 #include "windows/SpannungStrom.h"
@@ -8,6 +9,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace ampero;
@@ -18,6 +21,16 @@ int helpContextShown()
 {
     QWidget* help = driver::find("Hilfe");
     return help && help->isVisible() ? help->property("kontext").toInt() : -1;
+}
+
+// The heading of the topic the help viewer shows.
+QString helpHeading()
+{
+    auto* text = driver::find<QTextBrowser>("Hilfe_Text");
+    for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next())
+        if (block.blockFormat().headingLevel() == 1)
+            return block.text();
+    return {};
 }
 
 void closeHelp()
@@ -32,7 +45,11 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { driver::startProgram(); }
+    void initTestCase()
+    {
+        driver::startProgram();
+        setHelpFile(QStringLiteral(AMPERO_HELP_FILE));
+    }
     void cleanup() { closeHelp(); }
 
     void createsTheNineWindowsInOrder()
@@ -134,20 +151,35 @@ private slots:
     {
         QTest::addColumn<int>("page");
         QTest::addColumn<int>("context");
-        QTest::newRow("dB") << 0 << 70;
-        QTest::newRow("R-L-C") << 5 << 120;
-        QTest::newRow("VSWR") << 14 << 210;
+        QTest::addColumn<QString>("heading");
+        const char* headings[] = {"dB – Verstärkung und Dämpfung",
+                                  "dB rel. – Spannungen um einen Referenzwert",
+                                  "dBm – Leistungspegel",
+                                  "dBµV – Spannungspegel",
+                                  "XL / XC – Blindwiderstände",
+                                  "R-L-C Netz – Reihen- und Parallelschaltung",
+                                  "LC-Schwingkreis",
+                                  "RC-Glieder",
+                                  "PI / T Att – Dämpfungsglieder",
+                                  "Par-/Ser-Trans. – Parallel- und Serienschaltung",
+                                  "R - Anpassnetzwerk",
+                                  "L - Anpassnetzwerk",
+                                  "Pi - Anpassnetzwerk",
+                                  "T - Anpassnetzwerk",
+                                  "VSWR, RL, r – Fehlanpassung"};
+        for (int page = 0; page < 15; ++page)
+            QTest::addRow("%d", page) << page << 70 + 10 * page << QString::fromUtf8(headings[page]);
     }
     void helpByF1AndButton()
     {
         QFETCH(int, page);
         QFETCH(int, context);
+        QFETCH(QString, heading);
         Form1->PageControl1->setCurrentIndex(page);
         QVERIFY(driver::activate(Form1));
         QTest::keyClick(Form1, Qt::Key_F1);
         QCOMPARE(helpContextShown(), context);
-        QCOMPARE(driver::find<QLabel>("Hilfe_L_Thema")->text(),
-                 Form1->PageControl1->tabText(page));
+        QCOMPARE(helpHeading(), heading);
         closeHelp();
         driver::find<QPushButton>("B_Hilfe")->click();
         QCOMPARE(helpContextShown(), context);

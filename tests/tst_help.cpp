@@ -1,0 +1,319 @@
+// The help viewer: every context number opens its topic, a missing or damaged help file is
+// reported, and contents, index, search, links and history lead to the right topics.
+#include "app/Ampero361.h"
+#include "app/Main361.h"
+#include "platform/Help.h"
+#include "support/Driver.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QtTest>
+
+using namespace ampero;
+
+namespace {
+
+const QString kBuiltHelp = QStringLiteral(AMPERO_HELP_FILE);
+
+QWidget* helpWindow() { return driver::find("Hilfe"); }
+
+QTextBrowser* browser() { return driver::find<QTextBrowser>("Hilfe_Text"); }
+
+// The first heading of the topic shown.
+QString heading()
+{
+    QTextBrowser* text = browser();
+    if (!text || !helpWindow()->isVisible())
+        return {};
+    for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next())
+        if (block.blockFormat().headingLevel() == 1)
+            return block.text();
+    return {};
+}
+
+void closeHelp()
+{
+    if (QWidget* help = helpWindow())
+        help->close();
+}
+
+} // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFile::exists(kBuiltHelp), qPrintable(kBuiltHelp));
+        driver::startProgram();
+        setHelpFile(kBuiltHelp);
+    }
+    void cleanup()
+    {
+        setHelpFile(kBuiltHelp);
+        closeHelp();
+    }
+
+    void everyContextShowsItsTopic_data()
+    {
+        QTest::addColumn<int>("context");
+        QTest::addColumn<QString>("title");
+        const QList<std::pair<int, const char*>> topics{
+            {70, "dB – Verstärkung und Dämpfung"},
+            {80, "dB rel. – Spannungen um einen Referenzwert"},
+            {90, "dBm – Leistungspegel"},
+            {100, "dBµV – Spannungspegel"},
+            {110, "XL / XC – Blindwiderstände"},
+            {120, "R-L-C Netz – Reihen- und Parallelschaltung"},
+            {130, "LC-Schwingkreis"},
+            {140, "RC-Glieder"},
+            {150, "PI / T Att – Dämpfungsglieder"},
+            {160, "Par-/Ser-Trans. – Parallel- und Serienschaltung"},
+            {170, "R - Anpassnetzwerk"},
+            {180, "L - Anpassnetzwerk"},
+            {190, "Pi - Anpassnetzwerk"},
+            {200, "T - Anpassnetzwerk"},
+            {210, "VSWR, RL, r – Fehlanpassung"},
+            {155, "Spannungen und Ströme in Pi / T-Dämpfungsgliedern"},
+            {165, "Spannungen und Ströme im R-Netzwerk"},
+            {185, "Spannungen und Ströme im L-Netzwerk"},
+            {195, "Spannungen und Ströme im Pi-Netzwerk"},
+            {205, "Spannungen und Ströme im T-Netzwerk"},
+        };
+        for (const auto& [context, title] : topics)
+            QTest::addRow("%d", context) << context << QString::fromUtf8(title);
+    }
+    void everyContextShowsItsTopic()
+    {
+        QFETCH(int, context);
+        QFETCH(QString, title);
+        const QList<driver::Box> boxes = driver::boxesDuring([&] { openHelp(context, title); });
+        QVERIFY2(boxes.isEmpty(), qPrintable(boxes.value(0).text));
+        QVERIFY(helpWindow()->isVisible());
+        QCOMPARE(helpWindow()->property("kontext").toInt(), context);
+        QCOMPARE(heading(), title);
+        QVERIFY(helpWindow()->windowTitle().endsWith(title));
+    }
+
+    // A second request reuses the open window, shows the new topic and brings it to the front.
+    void anOpenViewerIsReusedAndRaised()
+    {
+        openHelp(70, "dB");
+        QWidget* first = helpWindow();
+        QVERIFY(driver::activate(Form1));
+        openHelp(210, "VSWR, RL, r");
+        QCOMPARE(helpWindow(), first);
+        int viewers = 0;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            viewers += top->objectName() == u"Hilfe";
+        QCOMPARE(viewers, 1);
+        QCOMPARE(first->property("kontext").toInt(), 210);
+        QVERIFY(QTest::qWaitFor([first] { return first->isActiveWindow(); }));
+    }
+
+    // Opened from a main window kept in front, the viewer is kept in front too, or it would
+    // open behind it; Esc closes it.
+    void keptInFrontWithTheMainWindow()
+    {
+        Form1->setStaysOnTop(true);
+        QVERIFY(driver::activate(Form1));
+        openHelp(110, "XL / XC");
+        const bool inFront = helpWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        Form1->setStaysOnTop(false);
+        QVERIFY(inFront);
+        QVERIFY(driver::activate(Form1));
+        openHelp(110, "XL / XC");
+        QVERIFY(!helpWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(helpWindow()->isVisible());
+        QVERIFY(driver::activate(helpWindow()));
+        QTest::keyClick(helpWindow(), Qt::Key_Escape);
+        QVERIFY(!helpWindow()->isVisible());
+    }
+
+    void aContextWithoutTopicIsReported()
+    {
+        const QList<driver::Box> boxes = driver::boxesDuring([] { openHelp(75, "Probe"); });
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(boxes[0].text.contains(u"kein Thema zu „Probe“ (Kontext 75)"),
+                 qPrintable(boxes[0].text));
+        QVERIFY(!helpWindow()->isVisible());
+    }
+
+    void aMissingFileIsReported()
+    {
+        QTemporaryDir folder;
+        setHelpFile(folder.filePath("AMPV36_Help.chm"));
+        const QList<driver::Box> boxes = driver::boxesDuring([] { openHelp(90, "dBm"); });
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].icon, QMessageBox::Critical);
+        QVERIFY2(boxes[0].text.contains(u"„AMPV36_Help.chm“ wurde nicht gefunden"),
+                 qPrintable(boxes[0].text));
+        QVERIFY(boxes[0].text.contains(folder.path()));
+        QVERIFY(!helpWindow() || !helpWindow()->isVisible());
+    }
+
+    // Whatever the file holds, the viewer reports it and does not crash; a good file read
+    // afterwards works again.
+    void aDamagedFileIsReported_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QFile built(kBuiltHelp);
+        QVERIFY(built.open(QIODevice::ReadOnly));
+        const QByteArray real = built.readAll();
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("text") << QByteArray("Das ist keine Hilfedatei.\n").repeated(200);
+        QTest::newRow("header only") << real.left(120);
+        QTest::newRow("cut in half") << real.left(real.size() / 2);
+        QByteArray scrambled = real;
+        for (qsizetype i = 0x100; i < scrambled.size(); i += 7)
+            scrambled[i] = static_cast<char>(scrambled[i] ^ 0x5a);
+        QTest::newRow("scrambled") << scrambled;
+        // Control data of the compression that make libchm itself fault (a write through a
+        // null pointer, a division by zero) when it unpacks a topic.
+        const qsizetype lzx = real.indexOf("LZXC");
+        QVERIFY(lzx > 0);
+        QByteArray version = real;
+        version[lzx + 4] = 7;
+        QTest::newRow("unknown compression version") << version;
+        QByteArray window = real;
+        for (int i = 12; i < 16; ++i)
+            window[lzx + i] = 0;
+        QTest::newRow("no compression window") << window;
+    }
+    void aDamagedFileIsReported()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir folder;
+        QFile damaged(folder.filePath("AMPV36_Help.chm"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(content);
+        damaged.close();
+        setHelpFile(damaged.fileName());
+        const QList<driver::Box> boxes = driver::boxesDuring([] { openHelp(130, "LC"); });
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].icon, QMessageBox::Critical);
+        QVERIFY2(boxes[0].text.contains(u"„AMPV36_Help.chm“ ist beschädigt"),
+                 qPrintable(boxes[0].text));
+        QVERIFY(!helpWindow()->isVisible());
+
+        setHelpFile(kBuiltHelp);
+        openHelp(130, "LC");
+        QCOMPARE(heading(), QString("LC-Schwingkreis"));
+    }
+
+    void searchFindsTopicsByAWord()
+    {
+        openHelp(70, "dB");
+        auto* query = driver::find<QLineEdit>("Hilfe_E_Suche");
+        auto* found = driver::find<QListWidget>("Hilfe_LB_Treffer");
+        query->setText(QStringLiteral("Thomson"));
+        driver::find<QPushButton>("Hilfe_B_Suchen")->click();
+        QVERIFY(found->count() >= 1);
+        QCOMPARE(found->item(0)->text(), QString("LC-Schwingkreis"));
+        found->itemClicked(found->item(0));
+        QCOMPARE(heading(), QString("LC-Schwingkreis"));
+        QCOMPARE(browser()->textCursor().selectedText().toLower(), QString("thomson"));
+
+        // All words must occur, in any case.
+        query->setText(QStringLiteral("stehwellenverhältnis RÜCKFLUSSDÄMPFUNG"));
+        driver::find<QPushButton>("Hilfe_B_Suchen")->click();
+        QStringList titles;
+        for (int i = 0; i < found->count(); ++i)
+            titles << found->item(i)->text();
+        QVERIFY2(titles.contains("VSWR, RL, r – Fehlanpassung"), qPrintable(titles.join("; ")));
+        QVERIFY(!titles.contains("RC-Glieder"));
+
+        query->setText(QStringLiteral("Quasselstrippe"));
+        driver::find<QPushButton>("Hilfe_B_Suchen")->click();
+        QCOMPARE(found->count(), 0);
+        QVERIFY(driver::text("Hilfe_L_Treffer").contains("Quasselstrippe"));
+    }
+
+    // Every entry of the contents opens the topic of its name.
+    void theContentsOpenTheirTopics()
+    {
+        openHelp(70, "dB");
+        auto* tree = driver::find<QTreeWidget>("Hilfe_TV_Inhalt");
+        int topics = 0;
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            if ((*it)->childCount() > 0)
+                continue;
+            tree->itemClicked(*it, 0);
+            QCOMPARE(heading(), (*it)->text(0));
+            QCOMPARE(tree->currentItem(), *it);
+            ++topics;
+        }
+        QCOMPARE(topics, 22);
+    }
+
+    void theIndexFiltersAndOpens()
+    {
+        openHelp(70, "dB");
+        auto* filter = driver::find<QLineEdit>("Hilfe_E_Index");
+        auto* index = driver::find<QListWidget>("Hilfe_LB_Index");
+        QVERIFY(index->count() > 40);
+        filter->setText(QStringLiteral("Thomson"));
+        QList<QListWidgetItem*> shown;
+        for (int i = 0; i < index->count(); ++i)
+            if (!index->item(i)->isHidden())
+                shown << index->item(i);
+        QCOMPARE(shown.size(), 1);
+        index->itemClicked(shown[0]);
+        QCOMPARE(heading(), QString("LC-Schwingkreis"));
+        filter->clear();
+    }
+
+    void linksAndHistory()
+    {
+        openHelp(180, "L");
+        // A click on the topic's link to the topic of its voltage and current window.
+        clickLink("185.html");
+        QCOMPARE(heading(), QString("Spannungen und Ströme im L-Netzwerk"));
+        clickLink("../eingabe.html");
+        QCOMPARE(heading(), QString("Zahlen eingeben und anzeigen"));
+        auto* back = helpWindow()->findChild<QAction*>("Hilfe_A_Zurueck");
+        auto* forward = helpWindow()->findChild<QAction*>("Hilfe_A_Vor");
+        QVERIFY(back->isEnabled());
+        back->trigger();
+        back->trigger();
+        QCOMPARE(heading(), QString("L - Anpassnetzwerk"));
+        forward->trigger();
+        QCOMPARE(heading(), QString("Spannungen und Ströme im L-Netzwerk"));
+        helpWindow()->findChild<QAction*>("Hilfe_A_Start")->trigger();
+        QCOMPARE(heading(), QString("Ampero – Hilfe"));
+    }
+
+private:
+    // Clicks the first link of the topic shown that leads to `href`.
+    static void clickLink(const QString& href)
+    {
+        QTextBrowser* text = browser();
+        for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                if (fragment.charFormat().anchorHref() != href)
+                    continue;
+                QTextCursor cursor(text->document());
+                cursor.setPosition(fragment.position() + 1);
+                text->setTextCursor(cursor);
+                text->ensureCursorVisible();
+                const QPoint at = text->cursorRect(cursor).center();
+                QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, at);
+                return;
+            }
+        QFAIL(qPrintable("no link to " + href));
+    }
+};
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"
