@@ -4,6 +4,7 @@
 #include "support/Driver.h"
 #include "widgets/EditField.h"
 #include "widgets/PageControl.h"
+#include "windows/SpannungStrom.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -72,6 +73,23 @@ private slots:
             }
         }
         QVERIFY(clicked > 0);
+        QVERIFY2(missed.isEmpty(), qPrintable(missed.join(", ")));
+    }
+
+    void everyPowerFieldOfTheVoltageCurrentWindowsTakesTheClick()
+    {
+        QStringList missed;
+        int clicked = 0;
+        for (QWidget* window : {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5),
+                                static_cast<QWidget*>(Form6), static_cast<QWidget*>(Form7),
+                                static_cast<QWidget*>(Form8)}) {
+            window->show();
+            QVERIFY(driver::activate(window));
+            clicked += clickableFields(window).size();
+            missed << fieldsMissingTheClick(window);
+            window->close();
+        }
+        QCOMPARE(clicked, 5);
         QVERIFY2(missed.isEmpty(), qPrintable(missed.join(", ")));
     }
 };
