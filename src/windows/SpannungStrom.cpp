@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 namespace ampero {
 
@@ -127,7 +128,6 @@ public:
         QFont f = font();
         f.setUnderline(true);
         setFont(f);
-        setForegroundRole(QPalette::Link);
     }
 
 protected:
@@ -360,7 +360,36 @@ void SpannungStromFenster::placeBeside(QWidget* owner)
 {
     setParent(owner, windowFlags());
     const QRect main = owner->frameGeometry();
-    move(main.left() + main.width() + 10, main.top());
+    placeAt({main.left() + main.width() + 10, main.top()});
+}
+
+void SpannungStromFenster::placeAt(const QPoint& topLeft)
+{
+    move(topLeft);
+    if (QWidget* owner = parentWidget()) {
+        m_ownerAtPlacement = owner->frameGeometry().topLeft();
+        m_placementPending = true;
+    }
+}
+
+void SpannungStromFenster::showEvent(QShowEvent* event)
+{
+    if (m_placementPending && parentWidget()) {
+        m_placementPending = false;
+        const QPoint shift = parentWidget()->frameGeometry().topLeft() - m_ownerAtPlacement;
+        QRect frame = frameGeometry().translated(shift);
+        // beside a main window near the edge of the screen it stays whole on the screen
+        if (const QScreen* screen = parentWidget()->screen()) {
+            const QRect room = screen->availableGeometry();
+            frame.moveLeft(
+                std::max(room.left(), std::min(frame.left(), room.right() + 1 - frame.width())));
+            frame.moveTop(
+                std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - frame.height())));
+        }
+        if (frame.topLeft() != frameGeometry().topLeft())
+            move(frame.topLeft());
+    }
+    QWidget::showEvent(event);
 }
 
 long double SpannungStromFenster::power() const

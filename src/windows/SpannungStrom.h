@@ -73,6 +73,10 @@ public:
     // Gives the window to the main window and places it 10 pixels right of it, top edges
     // level.
     void placeBeside(QWidget* owner);
+    // Places the window's frame at a point found from the main window's place. Until the
+    // window shows, it moves with the main window: the desktop places the main window only
+    // when it shows, after the settings have placed this one.
+    void placeAt(const QPoint& topLeft);
 
     // The page's calculation, run by Enter in the power field and by the peak/RMS choice.
     void setCalculation(std::function<void()> calculation)
@@ -102,8 +106,10 @@ public:
     void Button1Click(); // "Schließen" (Button2 in the R network's window)
     void LHilfeClick();  // " Hilfe ": the help at the window's context number
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
-    void powerEntered();
     void runCalculation();
 
     UiNetwork m_network;
@@ -116,6 +122,8 @@ private:
     QPushButton* m_close;
     std::vector<PictureSet> m_places;
     std::function<void()> m_calculation;
+    QPoint m_ownerAtPlacement; // where the main window stood when this one was placed
+    bool m_placementPending = false;
 };
 
 // The window of a network. It is made the first time it is asked for (by its page, or by the
