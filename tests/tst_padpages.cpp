@@ -432,9 +432,31 @@ private slots:
         QCOMPARE(memo.size(), 7);
         QVERIFY(memo[3].startsWith("   R1 -\t") && memo[4].startsWith("   R2 -\t"));
         QStringList after = driver::pageTexts(kR);
-        after.replaceInStrings(QStringLiteral("R_E_D=0,000 dB"), QStringLiteral("R_E_D=6,000 dB"));
+        after.replaceInStrings(withPunktKomma("R_E_D=0,000 dB"), withPunktKomma("R_E_D=6,000 dB"));
         QCOMPARE(after, before);
         QCOMPARE(text("L_R_Netz_Min_A"), minimum);
+    }
+
+    // The table writer the network pages share: units spaced by the page's rule, cells without
+    // a value, a rule line of its own indent, and a line that spaces its unit otherwise.
+    void memoTableWriter()
+    {
+        setNotation(Notation::Sci);
+        MemoTable memo(*Form7, MemoTable::Spacing::Tight);
+        memo.header(QStringLiteral("   Hochpass"));
+        memo.rule(3, 51);
+        memo.row(QStringLiteral("    Xs -"), {memo.volts(1.5), memo.amps(0.25), MemoTable::none()});
+        memo.empty();
+        memo.line("  verfügbare Leistung an Z2: " +
+                  MemoTable::value(0.5, QStringLiteral("W"), MemoTable::Spacing::BlankInNotation).text);
+        QCOMPARE(memoLines(Form7),
+                 lines({"   Hochpass" + kHeader, "   " + QString(51, QChar(0x00AF)),
+                        "    Xs -\t1,500E+00V\t2,500E-01A\t   -----", "",
+                        "  verfügbare Leistung an Z2: 5,000E-01 W"}));
+        setNotation(Notation::Prefix);
+        MemoTable again(*Form7, MemoTable::Spacing::Tight);
+        again.row(QStringLiteral("    Xp -"), {again.volts(1.5), again.watts(0.25)});
+        QCOMPARE(memoLines(Form7), lines({"    Xp -\t1,500 V\t250,000 mW"}));
     }
 
     // The windows

@@ -181,14 +181,14 @@ MemoTable::MemoTable(SpannungStromFenster& window, Spacing spacing)
     window.setTabStops();
 }
 
-MemoTable::Cell MemoTable::value(long double v, const QString& unit) const
+MemoTable::Cell MemoTable::value(long double v, const QString& unit, Spacing spacing)
 {
     const auto shown = static_cast<double>(v); // an overflow of the 64-bit value is a fault
     checkFloatFaults();
     if (notation() == Notation::Prefix)
         return {Zahlenausgabe(shown) + unit};
     return {technischeNotation(shown) +
-            (m_spacing == Spacing::BlankInNotation ? QStringLiteral(" ") : QString()) + unit};
+            (spacing == Spacing::BlankInNotation ? QStringLiteral(" ") : QString()) + unit};
 }
 
 void MemoTable::header(const QString& title)

@@ -40,7 +40,9 @@ public:
     Cell volts(long double U) const { return value(U, QStringLiteral("V")); }
     Cell amps(long double I) const { return value(I, QStringLiteral("A")); }
     Cell watts(long double P) const { return value(P, QStringLiteral("W")); }
-    Cell value(long double v, const QString& unit) const;
+    Cell value(long double v, const QString& unit) const { return value(v, unit, m_spacing); }
+    // For a line that spaces its unit otherwise than the rows ("verfügbare Leistung an Z2").
+    static Cell value(long double v, const QString& unit, Spacing spacing);
     static Cell none() { return {QStringLiteral("   -----")}; } // a cell without a value
 
     void empty() { line({}); }
