@@ -437,6 +437,36 @@ private slots:
         QCOMPARE(text("L_R_Netz_Min_A"), minimum);
     }
 
+    // At the ends of the ranges every field and every table cell still shows a number.
+    void rangeEndsShowNumbers_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("attenuator, largest") << QStringList{"PiT_E_Z=1e15", "PiT_E_dB=250", "PiT_E_P=1e24"};
+        QTest::newRow("attenuator, smallest")
+            << QStringList{"PiT_E_Z=1e-13", "PiT_E_dB=0,01", "PiT_E_P=-150dBm"};
+        QTest::newRow("matching pads, widest ratio, most attenuation")
+            << QStringList{"R_E_D=1000", "R_E_Z1=1e9", "R_E_Z2=1u", "R_E_P=1e24"};
+        QTest::newRow("matching pads, smallest") << QStringList{"R_E_Z1=1u", "R_E_Z2=2u", "R_E_P=-150dBm"};
+    }
+    void rangeEndsShowNumbers()
+    {
+        QFETCH(QStringList, entries);
+        const bool attenuator = entries.first().startsWith("PiT");
+        Form1->PageControl1->setCurrentIndex(attenuator ? kPiT : kR);
+        (attenuator ? Form4 : Form5)->show();
+        QStringList boxes;
+        for (const driver::Box& b : driver::boxesDuring([&] { driver::enterEach(entries); }))
+            boxes << b.text;
+        // the smallest pads are below their minimum attenuation at first
+        boxes.removeIf([](const QString& t) { return t.contains("zu klein"); });
+        QCOMPARE(boxes, QStringList());
+        QStringList shown = driver::pageTexts(attenuator ? kPiT : kR);
+        shown << memoLines(attenuator ? Form4 : Form5);
+        for (const QString& t : shown)
+            QVERIFY2(!t.contains("inf", Qt::CaseInsensitive) && !t.contains("nan", Qt::CaseInsensitive),
+                     qPrintable(t));
+    }
+
     // The table writer the network pages share: units spaced by the page's rule, cells without
     // a value, a rule line of its own indent, and a line that spaces its unit otherwise.
     void memoTableWriter()
