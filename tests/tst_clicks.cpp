@@ -6,6 +6,7 @@
 #include "widgets/PageControl.h"
 #include "windows/Info361.h"
 #include "windows/Update361.h"
+#include "windows/SpannungStrom.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -105,6 +106,23 @@ private slots:
         Form9->close();
         QCOMPARE(controls, 9);
         QVERIFY2(covered.isEmpty(), qPrintable(covered.join(", ")));
+    }
+
+    void everyPowerFieldOfTheVoltageCurrentWindowsTakesTheClick()
+    {
+        QStringList missed;
+        int clicked = 0;
+        for (QWidget* window : {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5),
+                                static_cast<QWidget*>(Form6), static_cast<QWidget*>(Form7),
+                                static_cast<QWidget*>(Form8)}) {
+            window->show();
+            QVERIFY(driver::activate(window));
+            clicked += clickableFields(window).size();
+            missed << fieldsMissingTheClick(window);
+            window->close();
+        }
+        QCOMPARE(clicked, 5);
+        QVERIFY2(missed.isEmpty(), qPrintable(missed.join(", ")));
     }
 };
 

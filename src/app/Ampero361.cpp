@@ -39,21 +39,14 @@ void createForms()
     Form1 = new TForm1;
     Form2 = new TForm2(Form1);
     Form3 = new TForm3(Form1);
-    Form4 = new SpannungStromFenster(
-        QStringLiteral("Form4"),
-        QStringLiteral("Rozerar          Spannung und Strom in Dämpfungsgliedern"), Form1);
-    Form5 = new SpannungStromFenster(
-        QStringLiteral("Form5"), QStringLiteral("Rozerar                    U und I im R-Netzwerk"),
-        Form1);
-    Form6 = new SpannungStromFenster(
-        QStringLiteral("Form6"), QStringLiteral("Rozerar                    U und I im L-Netzwerk"),
-        Form1);
-    Form7 = new SpannungStromFenster(
-        QStringLiteral("Form7"),
-        QStringLiteral("Rozerar                    U und I im Pi-Netzwerk"), Form1);
-    Form8 = new SpannungStromFenster(
-        QStringLiteral("Form8"), QStringLiteral("Rozerar                    U und I im T-Netzwerk"),
-        Form1);
+    // The voltage/current windows may exist already: a page asks for its window when it is made.
+    SpannungStromFenster** windows[] = {&Form4, &Form5, &Form6, &Form7, &Form8};
+    for (UiNetwork network :
+         {UiNetwork::PiT, UiNetwork::R, UiNetwork::L, UiNetwork::Pi, UiNetwork::T}) {
+        SpannungStromFenster* window = uiWindow(network);
+        window->placeBeside(Form1);
+        *windows[static_cast<int>(network)] = window;
+    }
     Form9 = new TForm9(Form1);
     Form1->show();
 }

@@ -7,8 +7,10 @@
 #include "pages/dBuV.h"
 #include "pages/gleichwSchalt.h"
 #include "pages/LCSchwingkreis.h"
+#include "pages/PITAtt.h"
 #include "pages/RCGlieder.h"
 #include "pages/RLC.h"
+#include "pages/RNetz.h"
 #include "pages/VSWR.h"
 #include "pages/XLXC.h"
 #include "platform/Folders.h"
@@ -65,9 +67,9 @@ constexpr PageEntry kPages[TForm1::kPageCount] = {
     {"R-L-C Netz", "RLC", 120, make<RLC>},
     {"LC-Schwingkreis", "LCSchwingkreis", 130, make<LCSchwingkreis>},
     {"RC-Glieder", "RCGlieder", 140, make<RCGlieder>},
-    {"PI / T Att", "PITAtt", 150, make<Page>},
+    {"PI / T Att", "PITAtt", 150, make<PITAtt>},
     {"Par-/Ser-Trans.", "gleichwSchalt", 160, make<gleichwSchalt>},
-    {"R - Anpassnetzwerk", "RNetz", 170, make<Page>},
+    {"R - Anpassnetzwerk", "RNetz", 170, make<RNetz>},
     {"L - Anpassnetzwerk", "LNetz", 180, make<Page>},
     {"Pi - Anpassnetzwerk", "PiNetz", 190, make<Page>},
     {"T - Anpassnetzwerk", "TNetz", 200, make<Page>},

@@ -112,7 +112,7 @@ void TForm3::UI_PositionClick()
     default:
         return;
     }
-    Form4->move(left, main.top() - 3);
+    Form4->placeAt({left, main.top() - 3});
 }
 
 void TForm3::Button1Click() { hide(); }

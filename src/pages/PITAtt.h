@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Page.h"
+#include "schematics/PictureSet.h"
+
+class QPushButton;
+
+namespace ampero {
+
+class EditField;
+class RadioGroup;
+class SpannungStromFenster;
+
+// The page "PI / T Att": the resistors of a Pi and a T attenuator, unbalanced or balanced,
+// matched on both sides to Z, and their voltages, currents and losses for the input power of
+// the attenuator's voltage/current window.
+class PITAtt : public Page {
+    Q_OBJECT
+public:
+    explicit PITAtt(QWidget* parent = nullptr);
+
+    void loadSettings(const StoredSettings& stored) override;
+    void loadFactoryDefaults() override;
+    void reformat() override;
+
+    void PiT_Berechnung();
+    void PiT_RG_unsymClick();
+    void PiT_B_UIClick();
+
+    RadioGroup* PiT_RG_unsym = nullptr;
+    QPushButton* PiT_B_UI = nullptr;
+
+private:
+    SpannungStromFenster* m_window;
+    EditField* m_dB;
+    EditField* m_Z;
+    EditField* m_piR1;
+    EditField* m_piR23;
+    EditField* m_tR1;
+    EditField* m_tR23;
+    PictureSet m_piPictures; // unbalanced, balanced
+    PictureSet m_tPictures;
+};
+
+} // namespace ampero
