@@ -6,6 +6,7 @@
 #include "pages/RNetz.h"
 #include "settings/IniDocument.h"
 #include "settings/StoredSettings.h"
+#include "platform/Help.h"
 #include "support/Driver.h"
 #include "values/DisplayOptions.h"
 #include "values/ZahlenEinundAusgabe.h"
@@ -132,7 +133,11 @@ class TestPadPages : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { driver::startProgram(); }
+    void initTestCase()
+    {
+        driver::startProgram();
+        setHelpFile(QStringLiteral(AMPERO_HELP_FILE));
+    }
 
     void init()
     {

@@ -71,7 +71,8 @@ AttenuatorTable attenuatorTable(const Attenuator& pad, long double Z, long doubl
 
 long double roundTo(long double x, int decimals)
 {
-    const long double scale = std::pow(10.0L, decimals);
+    // As the display does: no decimals below 0, and no more than a value's digits carry.
+    const long double scale = std::pow(10.0L, std::clamp(decimals, 0, 18));
     return std::round(x * scale) / scale;
 }
 
