@@ -35,6 +35,8 @@ void createForms()
     using namespace ampero;
     QCoreApplication::setApplicationName(QString::fromUtf16(kApplicationTitle));
     QCoreApplication::setOrganizationName(QStringLiteral("Korvan_Software"));
+    // Ties the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.korvan_software.Ampero"));
 
     Form1 = new TForm1;
     Form2 = new TForm2(Form1);
