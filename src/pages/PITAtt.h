@@ -9,6 +9,7 @@ namespace ampero {
 
 class EditField;
 class RadioGroup;
+class Frequenzgang;
 class SpannungStromFenster;
 
 // The page "PI / T Att": the resistors of a Pi and a T attenuator, unbalanced or balanced,
@@ -26,12 +27,16 @@ public:
     void PiT_Berechnung();
     void PiT_RG_unsymClick();
     void PiT_B_UIClick();
+    void PiT_B_FGClick();
 
     RadioGroup* PiT_RG_unsym = nullptr;
     QPushButton* PiT_B_UI = nullptr;
+    QPushButton* PiT_B_FG = nullptr;
+    Frequenzgang* frequenzgang() const { return m_response; }
 
 private:
     SpannungStromFenster* m_window;
+    Frequenzgang* m_response;
     EditField* m_dB;
     EditField* m_Z;
     EditField* m_piR1;

@@ -1,0 +1,209 @@
+// The "Frequenzgang" windows of the network pages, as a user opens and follows them.
+#include "app/Ampero361.h"
+#include "app/Main361.h"
+#include "pages/PITAtt.h"
+#include "pages/RNetz.h"
+#include "support/Driver.h"
+#include "values/DisplayOptions.h"
+#include "widgets/PageControl.h"
+#include "windows/Frequenzgang.h"
+
+#include <QApplication>
+#include <QChartView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextDocument>
+#include <QtTest>
+
+using namespace ampero;
+
+namespace {
+
+constexpr int kPiT = 8, kR = 10;
+
+PITAtt* pit() { return qobject_cast<PITAtt*>(Form1->PageControl1->widget(kPiT)); }
+RNetz* rnetz() { return qobject_cast<RNetz*>(Form1->PageControl1->widget(kR)); }
+
+struct Opened {
+    int tab;
+    const char* button;
+    const char* window;
+};
+const Opened kWindows[] = {
+    {kPiT, "PiT_B_FG", "PiT_Frequenzgang"},
+    {kR, "R_B_FG", "R_Frequenzgang"},
+};
+
+Frequenzgang* open(const Opened& o)
+{
+    Form1->PageControl1->setCurrentIndex(o.tab);
+    QApplication::processEvents();
+    auto* button = driver::find<QPushButton>(QLatin1String(o.button));
+    if (!button || !button->isVisible())
+        return nullptr;
+    button->click();
+    QApplication::processEvents();
+    return driver::find<Frequenzgang>(QLatin1String(o.window));
+}
+
+// The cells of the table under the plot, row by row.
+QStringList summary(Frequenzgang* w)
+{
+    QTextDocument doc;
+    doc.setHtml(w->findChild<QLabel*>(w->objectName().section('_', 0, 0) + "_FG_Werte")->text());
+    return doc.toPlainText().split('\n');
+}
+
+// The cells of one curve's row: TL computed and built, RL computed and built.
+QStringList row(const QStringList& cells, const QString& name)
+{
+    const auto i = cells.indexOf(name);
+    return i < 0 ? QStringList() : cells.mid(i + 1, 4);
+}
+
+} // namespace
+
+class TestResponseWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { driver::startProgram(); }
+
+    void init()
+    {
+        driver::clearFocus();
+        setNachkomma(3);
+        setNotation(Notation::Prefix);
+        pit()->loadFactoryDefaults();
+        rnetz()->loadFactoryDefaults();
+        for (const Opened& o : kWindows)
+            if (QWidget* w = driver::find(QLatin1String(o.window)))
+                w->close();
+    }
+
+    // The button sits beside "U / I", inside the page, clear of every other component.
+    void theButtonOpensTheWindowBesideUI_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::newRow("PiT") << 0;
+        QTest::newRow("R") << 1;
+    }
+    void theButtonOpensTheWindowBesideUI()
+    {
+        QFETCH(int, row);
+        const Opened& o = kWindows[row];
+        Frequenzgang* w = open(o);
+        QVERIFY(w);
+        QVERIFY(w->isVisible());
+        QVERIFY(w->isWindow());
+        QCOMPARE(w->windowTitle().left(12), QStringLiteral("Frequenzgang"));
+        auto* button = driver::find<QPushButton>(QLatin1String(o.button));
+        QCOMPARE(button->text(), QStringLiteral("Frequenzgang"));
+        for (QWidget* sibling : button->parentWidget()->findChildren<QWidget*>(
+                 QString(), Qt::FindDirectChildrenOnly))
+            if (sibling != button && sibling->isVisible())
+                QVERIFY2(!sibling->geometry().intersects(button->geometry()),
+                         qPrintable(sibling->objectName()));
+        QVERIFY(button->parentWidget()->rect().contains(button->geometry()));
+        // two curves (TL and RL) for each pad of the page
+        auto* view = w->findChild<QChartView*>();
+        QVERIFY(view);
+        int lines = 0;
+        for (QAbstractSeries* s : view->chart()->series())
+            if (auto* l = qobject_cast<QLineSeries*>(s)) {
+                QCOMPARE(l->count(), Frequenzgang::kPoints);
+                ++lines;
+            }
+        QCOMPARE(lines, 2 * static_cast<int>(w->curves().size()));
+    }
+
+    // The attenuator: its pads as computed and as built from the shown (rounded) resistors.
+    void theAttenuatorWindowFollowsThePage()
+    {
+        Frequenzgang* w = open(kWindows[0]);
+        QVERIFY(w);
+        // the designed pads reflect nothing
+        const QStringList twenty{withPunktKomma("20,000 dB"), withPunktKomma("20,000 dB"),
+                                 "> 100 dB", "> 100 dB"};
+        QCOMPARE(row(summary(w), "Pi-Form"), twenty);
+        QCOMPARE(row(summary(w), "T-Form"), twenty);
+        QCOMPARE(driver::boxesDuring([] { driver::enterEach({"PiT_E_dB=6"}); }).size(), 0);
+        QCOMPARE(row(summary(w), "Pi-Form").first(), withPunktKomma("6,000 dB"));
+        // the built pad's loss is within the rounding of its resistors
+        for (const Frequenzgang::Curve& c : w->curves())
+            QVERIFY(std::fabs(response::at(c.network, 1).TL - 6) < 1e-3);
+    }
+
+    void theRNetworkWindowHasItsThreePads()
+    {
+        Frequenzgang* w = open(kWindows[1]);
+        QVERIFY(w);
+        QCOMPARE(w->curves().size(), std::size_t(3));
+        QCOMPARE(w->curves()[0].name, QStringLiteral("L-Form"));
+        QCOMPARE(driver::boxesDuring([] { driver::enterEach({"R_E_D=20", "R_E_Z1=600"}); }).size(),
+                 0);
+        const Frequenzgang::Curve& pi = w->curves()[1];
+        QCOMPARE(pi.network.Z1, response::Complex(600, 0));
+        // the Pi and T pads match both sides: nearly no reflection as designed
+        QVERIFY(response::at(*pi.designed, 1).RL > 90);
+        QVERIFY(response::at(pi.network, 1).RL > 40);
+    }
+
+    // The table has a head and one line per point: frequency, then TL and RL per curve, with
+    // the separator in use; the button puts it on the clipboard.
+    void theTableGoesToTheClipboard()
+    {
+        Frequenzgang* w = open(kWindows[0]);
+        QVERIFY(w);
+        const QStringList lines = w->tableText().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), Frequenzgang::kPoints + 1);
+        QCOMPARE(lines[0], QStringLiteral("f / F\tTL Pi-Form / dB\tRL Pi-Form / dB\t"
+                                          "TL T-Form / dB\tRL T-Form / dB"));
+        const QStringList first = lines[1].split('\t');
+        QCOMPARE(first.size(), 5);
+        QCOMPARE(first[0], withPunktKomma("0,1"));
+        QCOMPARE(lines.last().split('\t')[0], QStringLiteral("10"));
+        for (const QString& line : lines)
+            QVERIFY2(!line.contains("inf") && !line.contains("nan"), qPrintable(line));
+        w->findChild<QPushButton*>("PiT_FG_Kopieren")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), w->tableText());
+    }
+
+    // The span and the VSWR switch redraw the plot.
+    void spanAndVswr()
+    {
+        Frequenzgang* w = open(kWindows[0]);
+        QVERIFY(w);
+        auto* span = w->findChild<QComboBox*>("PiT_FG_Bereich");
+        QCOMPARE(w->spanFactor(), 10.0);
+        span->setCurrentIndex(0);
+        QCOMPARE(w->spanFactor(), 2.0);
+        QCOMPARE(w->fLow(), 0.5);
+        w->findChild<QRadioButton*>("PiT_FG_VSWR")->setChecked(true);
+        QVERIFY(w->showsSwr());
+        QVERIFY(w->valuesAt(1).contains("VSWR"));
+        w->findChild<QRadioButton*>("PiT_FG_RL")->setChecked(true);
+        span->setCurrentIndex(3);
+        QVERIFY(w->valuesAt(1).contains("RL"));
+    }
+
+    // A hidden window does not sweep; an open one follows every calculation.
+    void closedWindowsStayClosed()
+    {
+        Frequenzgang* w = open(kWindows[0]);
+        QVERIFY(w);
+        w->findChild<QPushButton*>("PiT_FG_Schliessen")->click();
+        QApplication::processEvents();
+        QVERIFY(!w->isVisible());
+        QCOMPARE(driver::boxesDuring([] { driver::enterEach({"PiT_E_dB=3"}); }).size(), 0);
+        QVERIFY(!w->isVisible());
+        QVERIFY(std::fabs(response::at(*w->curves()[0].designed, 1).TL - 3) < 1e-9);
+    }
+};
+
+QTEST_MAIN(TestResponseWindows)
+#include "tst_responsewindows.moc"
