@@ -3,8 +3,10 @@
 #include "app/Main361.h"
 #include "pages/PITAtt.h"
 #include "pages/RNetz.h"
+#include "rf/LNetwork.h"
 #include "support/Driver.h"
 #include "values/DisplayOptions.h"
+#include "values/ZahlenEinundAusgabe.h"
 #include "widgets/PageControl.h"
 #include "windows/Frequenzgang.h"
 
@@ -16,6 +18,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScatterSeries>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -189,6 +192,47 @@ private slots:
         w->findChild<QRadioButton*>("PiT_FG_RL")->setChecked(true);
         span->setCurrentIndex(3);
         QVERIFY(w->valuesAt(1).contains("RL"));
+    }
+
+    // A matching page's window: the L network of 300 Ω to 50 Ω at 10 MHz, QL 50, whose
+    // page shows TL 0,192 dB for both forms.
+    void aMatchingNetworkWindow()
+    {
+        const auto sides = lnetwork::sides(10e6, 300, 0, 50, 0);
+        const auto hp =
+            lnetwork::highPassImpedances(sides, lnetwork::highPassShunt(sides),
+                                         lnetwork::highPassSeries(sides, false), 50);
+        const auto lp = lnetwork::lowPassImpedances(sides, lnetwork::lowPassShunt(sides),
+                                                    lnetwork::lowPassSeries(sides, false), 50);
+        Frequenzgang w(QStringLiteral("L_Frequenzgang"), QStringLiteral("L-Anpassnetzwerk"),
+                       nullptr);
+        w.setCurves({{QStringLiteral("Hochpass"), response::lNetwork(10e6, 300, 0, 50, 0, hp)},
+                     {QStringLiteral("Tiefpass"), response::lNetwork(10e6, 300, 0, 50, 0, lp)}});
+        w.show();
+        QApplication::processEvents();
+        const QStringList cells = summary(&w);
+        const QStringList high = row(cells, "Hochpass"), low = row(cells, "Tiefpass");
+        QCOMPARE(high.value(0), withPunktKomma("0,192 dB"));
+        QCOMPARE(low.value(0), withPunktKomma("0,192 dB"));
+        QVERIFY(w.valuesAt(10e6).contains(withPunktKomma("TL 0,192 dB")));
+        // the low pass loses more at 3F (third cell after TL at F, 2F)
+        const auto dB = [](const QString& t) { return Zahleneingabe(t); };
+        QVERIFY(dB(low.value(2)) > dB(high.value(2)));
+
+        auto* view = w.findChild<QChartView*>();
+        QCOMPARE(view->chart()->axes(Qt::Horizontal).first()->titleText(),
+                 QStringLiteral("Frequenz f in MHz"));
+        int marks = 0;
+        for (QAbstractSeries* s : view->chart()->series())
+            if (auto* scatter = qobject_cast<QScatterSeries*>(s))
+                marks += scatter->count();
+        // F, 2F, 3F and at least one 3 dB edge of each form
+        QVERIFY2(marks >= 8, qPrintable(QString::number(marks)));
+        // the copied table runs in Hz from 1 MHz to 100 MHz
+        const QStringList lines = w.tableText().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines[0].section('\t', 0, 0), QStringLiteral("f / Hz"));
+        QCOMPARE(lines[1].section('\t', 0, 0), QStringLiteral("1000000"));
+        QCOMPARE(lines.last().section('\t', 0, 0), QStringLiteral("100000000"));
     }
 
     // A hidden window does not sweep; an open one follows every calculation.

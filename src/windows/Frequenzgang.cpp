@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScatterSeries>
+#include <QScreen>
 #include <QValueAxis>
 
 namespace ampero {
@@ -37,6 +39,12 @@ QString frequencyText(double f, bool relative)
     if (relative)
         return fixedText(f, 3) + QStringLiteral(" · F");
     return Zahlenausgabe(f) + QStringLiteral("Hz");
+}
+
+QString hoverHint()
+{
+    return QStringLiteral("Mit der Maus über dem Diagramm: die Werte bei der Frequenz unter dem "
+                          "Mauszeiger");
 }
 
 QString dBText(double v)
@@ -153,6 +161,7 @@ Frequenzgang::Frequenzgang(const QString& name, const QString& network, QWidget*
     m_chart = new QChart;
     m_chart->setLocalizeNumbers(true);
     m_chart->legend()->setAlignment(Qt::AlignBottom);
+    m_chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries); // solid TL, dashed RL
     m_axisF = new QLogValueAxis;
     m_axisF->setBase(10);
     m_axisF->setMinorTickCount(8);
@@ -168,6 +177,12 @@ Frequenzgang::Frequenzgang(const QString& name, const QString& network, QWidget*
     m_axisSwr->setMinorTickCount(8);
     m_axisSwr->setLabelFormat(QStringLiteral("%.4g"));
     m_axisSwr->setTitleText(QStringLiteral("VSWR"));
+    // the grid belongs to the TL axis; the right axes' lines would cross it
+    for (QAbstractAxis* right :
+         {static_cast<QAbstractAxis*>(m_axisRL), static_cast<QAbstractAxis*>(m_axisSwr)}) {
+        right->setGridLineVisible(false);
+        right->setMinorGridLineVisible(false);
+    }
     m_chart->addAxis(m_axisF, Qt::AlignBottom);
     m_chart->addAxis(m_axisTL, Qt::AlignLeft);
     m_chart->addAxis(m_axisRL, Qt::AlignRight);
@@ -182,6 +197,7 @@ Frequenzgang::Frequenzgang(const QString& name, const QString& network, QWidget*
     m_hover->setObjectName(m_prefix + QStringLiteral("_FG_Cursor"));
     m_hover->setMinimumHeight(m_hover->fontMetrics().height() * 2);
     m_hover->setWordWrap(true);
+    m_hover->setForegroundRole(QPalette::PlaceholderText);
     m_summary = new QLabel(this);
     m_summary->setObjectName(m_prefix + QStringLiteral("_FG_Werte"));
     m_summary->setTextFormat(Qt::RichText);
@@ -332,7 +348,7 @@ QString Frequenzgang::tableText() const
     QString text = head.join(QLatin1Char('\t')) + QLatin1Char('\n');
     for (int i = 0; i < kPoints && !sweeps.empty(); ++i) {
         const auto n = static_cast<std::size_t>(i);
-        QStringList row{number(sweeps.front()[n].f, 7)};
+        QStringList row{number(sweeps.front()[n].f, 10)};
         for (const auto& s : sweeps)
             row << number(s[n].TL, 6) << number(s[n].RL, 6);
         text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
@@ -343,8 +359,16 @@ QString Frequenzgang::tableText() const
 void Frequenzgang::showBeside(QWidget* owner)
 {
     if (!m_placed && owner) {
+        // right of the main window, pushed back onto its screen where that is too narrow
         const QRect frame = owner->window()->frameGeometry();
-        move(frame.right() + 10, frame.top());
+        adjustSize();
+        QPoint place(frame.right() + 10, frame.top());
+        if (const QScreen* screen = owner->window()->screen()) {
+            const QRect room = screen->availableGeometry();
+            place.setX(std::max(room.left(), std::min(place.x(), room.right() - width())));
+            place.setY(std::max(room.top(), std::min(place.y(), room.bottom() - height())));
+        }
+        move(place);
         m_placed = true;
     }
     show();
@@ -372,7 +396,8 @@ void Frequenzgang::redraw()
     m_chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     m_chart->setLocale(punktKomma() == QLatin1Char(',') ? QLocale(QLocale::German) : QLocale::c());
     m_chart->removeAllSeries();
-    m_hover->clear();
+    m_hover->setForegroundRole(QPalette::PlaceholderText);
+    m_hover->setText(hoverHint());
 
     const bool relative = flat();
     const double F = m_curves.empty() ? 1 : m_curves.front().network.F;
@@ -395,6 +420,8 @@ void Frequenzgang::redraw()
     };
     // TL above this is off the plot: the axis stays readable around the pass band.
     constexpr double kMaxTL = 120;
+    // and a VSWR above 100 tells nothing more than "mismatched"
+    constexpr double kSwrAxisMax = 100;
     for (std::size_t i = 0; i < m_curves.size(); ++i) {
         const Curve& c = m_curves[i];
         const QColor col = colour(i);
@@ -413,8 +440,9 @@ void Frequenzgang::redraw()
                 tlMax = std::max(tlMax, TL);
             }
             if (showsSwr()) {
-                rl->append(x, p.vswr);
-                swrMax = std::max(swrMax, p.vswr);
+                const double vswr = std::min(p.vswr, kSwrAxisMax);
+                rl->append(x, vswr);
+                swrMax = std::max(swrMax, vswr);
             } else {
                 rl->append(x, p.RL);
                 rlMax = std::max(rlMax, p.RL);
@@ -439,7 +467,7 @@ void Frequenzgang::redraw()
         attach(marks, m_axisTL, false);
         auto* edges = new QScatterSeries;
         edges->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
-        edges->setColor(m_chart->backgroundBrush().color());
+        edges->setColor(dark ? QColor(0x30, 0x30, 0x30) : QColor(Qt::white)); // hollow
         edges->setBorderColor(col);
         edges->setPen(QPen(col, 2));
         edges->setMarkerSize(9);
@@ -452,7 +480,7 @@ void Frequenzgang::redraw()
     }
     setRange(m_axisTL, std::floor(tlMin), std::ceil(tlMax));
     setRange(m_axisRL, 0, std::min(std::ceil(rlMax), response::kMaxReturnLoss));
-    m_axisSwr->setRange(1, std::min(swrMax * 1.2, response::kMaxSwr));
+    m_axisSwr->setRange(1, std::min(swrMax * 1.2, kSwrAxisMax));
     m_summary->setText(summaryText());
 }
 
