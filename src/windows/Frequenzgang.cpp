@@ -261,7 +261,7 @@ QColor Frequenzgang::colour(std::size_t curve) const
 {
     // blue, orange, green: apart for the usual colour blindness, dark or light enough for
     // the background
-    static const QColor light[] = {QColor(0x15, 0x65, 0xc0), QColor(0xd8, 0x43, 0x15),
+    static const QColor light[] = {QColor(0x15, 0x65, 0xc0), QColor(0xbf, 0x36, 0x0c),
                                    QColor(0x2e, 0x7d, 0x32)};
     static const QColor dark[] = {QColor(0x64, 0xb5, 0xf6), QColor(0xff, 0x8a, 0x65),
                                   QColor(0x81, 0xc7, 0x84)};
