@@ -334,6 +334,8 @@ QString Frequenzgang::tableText() const
     const QLocale locale =
         punktKomma() == QLatin1Char(',') ? QLocale(QLocale::German) : QLocale::c();
     const auto number = [&](double v, int digits) {
+        if (!std::isfinite(v))
+            return QString(); // no power reaches Z2: an empty cell, never "inf"
         QString s = locale.toString(v, 'g', digits);
         s.remove(locale.groupSeparator());
         return s;
