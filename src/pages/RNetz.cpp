@@ -51,13 +51,13 @@ RNetz::RNetz(QWidget* parent)
     R_RG_unsym =
         new RadioGroup(QStringLiteral("R_RG_unsym"), QString(),
                        {QStringLiteral("unsymmetrisch"), QStringLiteral("symmetrisch")}, group);
-    R_RG_unsym->setGeometry(286, 14, 384, 34);
+    R_RG_unsym->setGeometry(286, 14, 384, 32);
     // side by side, as the window lays them out when it shows
-    R_RG_unsym->placeItems({QRect(70, 12, 120, 20), QRect(270, 12, 110, 20)});
+    R_RG_unsym->placeItems({QRect(70, 6, 120, 20), QRect(270, 6, 110, 20)});
     R_RG_unsym->setToolTip(QStringLiteral("Auswahl unsymmetrisch oder symmetrische Schaltung"));
 
     auto* inputs = new QGroupBox(QStringLiteral(" Eingaben "), group);
-    inputs->setGeometry(286, 52, 384, 176);
+    inputs->setGeometry(286, 50, 384, 176);
     const auto input = [inputs](const QString& caption, const char* name, int y,
                                 const QString& hint) {
         addLabel(inputs, caption, QRect(14, y, 110, kFieldHeight));
@@ -81,7 +81,7 @@ RNetz::RNetz(QWidget* parent)
     // results, read-only and outside the tab order
     auto* outputs = new QGroupBox(QStringLiteral(" Ausgaben "), group);
     // a row more than the resistors take, for the frequency response under "U / I"
-    outputs->setGeometry(286, 232, 384, 146);
+    outputs->setGeometry(286, 230, 384, 140);
     const int columns[] = {92, 188, 284};
     const char* heads[] = {"L - Glied", "Pi - Form", "T - Form"};
     for (int c = 0; c < 3; ++c)
@@ -114,7 +114,7 @@ RNetz::RNetz(QWidget* parent)
     R_B_FG->setToolTip(QStringLiteral("Dämpfung und Rückflussdämpfung über der Frequenz"));
 
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
-             QRect(286, 380, 384, 20))
+             QRect(286, 372, 384, 18))
         ->setAlignment(Qt::AlignCenter);
 
     m_lPictures.show(0);
