@@ -201,7 +201,8 @@ MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
     RG_unsym->setClickHandler([this] { runCalculation(); });
     connect(B_UI, &QPushButton::clicked, this,
             [this] { runHandler(this, [this] { B_UIClick(); }); });
-    m_window->setCalculation([this] { calculate(); });
+    // the window's peak/RMS choice is read from the settings before the page's fields
+    m_window->setCalculation([this] { runCalculation(); });
 
     const auto range = [](const char* min, const char* max) {
         return FieldRule{.min = QLatin1String(min), .max = QLatin1String(max)};
