@@ -74,51 +74,51 @@ MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
     const auto name = [&p](const char* rest) { return p + QLatin1String(rest); };
 
     auto* group = new QGroupBox(texts.title, this);
-    group->setGeometry(6, 6, 676, 446);
+    group->setGeometry(6, 4, 676, 392);
 
     // the circuit pictures, 300 × 150 pixels each, on the left
-    underlined(group, QStringLiteral("Hochpass"), QRect(16, 20, 120, 16));
-    underlined(group, QStringLiteral("Tiefpass"), QRect(16, 196, 120, 16));
+    underlined(group, QStringLiteral("Hochpass"), QRect(16, 16, 120, 16));
+    underlined(group, QStringLiteral("Tiefpass"), QRect(16, 184, 120, 16));
 
     RG_unsym = new RadioGroup(name("_RG_unsym"), QString(),
                               {QStringLiteral("unsym."), QStringLiteral("sym.")}, group);
-    RG_unsym->setGeometry(10, 376, 300, 40);
-    RG_unsym->placeItems({QRect(30, 12, 110, 20), QRect(170, 12, 110, 20)});
+    RG_unsym->setGeometry(10, 352, 300, 34);
+    RG_unsym->placeItems({QRect(30, 8, 110, 20), QRect(170, 8, 110, 20)});
     RG_unsym->setToolTip(QStringLiteral("Auswahl unsymmetrisch oder symmetrische Schaltung"));
 
     auto* inputs = new QGroupBox(QStringLiteral(" Eingaben "), group);
-    inputs->setGeometry(320, 14, 346, 218);
+    inputs->setGeometry(320, 10, 346, 194);
 
     RG_Auswahl =
         new RadioGroup(name("_RG_Auswahl"), texts.choiceCaption,
                        {QStringLiteral("Bandbreite"), QStringLiteral("Betriebsgüte")}, inputs);
-    RG_Auswahl->setGeometry(10, 18, 110, 76);
-    RG_Auswahl->placeItems({QRect(10, 24, 96, 20), QRect(10, 48, 96, 20)});
+    RG_Auswahl->setGeometry(10, 16, 110, 62);
+    RG_Auswahl->placeItems({QRect(10, 18, 96, 20), QRect(10, 38, 96, 20)});
 
     RG_Bandbreite = new QWidget(inputs);
     RG_Bandbreite->setObjectName(name("_RG_Bandbreite"));
-    RG_Bandbreite->setGeometry(126, 18, 214, 76);
-    addLabel(RG_Bandbreite, QStringLiteral("Bandbreite"), QRect(4, 14, 70, kFieldHeight));
-    m_B = addField(RG_Bandbreite, name("_E_B"), QRect(78, 14, 132, kFieldHeight),
-                   texts.bandwidthHint);
+    RG_Bandbreite->setGeometry(126, 16, 214, 62);
+    addLabel(RG_Bandbreite, QStringLiteral("Bandbreite"), QRect(4, 8, 70, kFieldHeight));
+    m_B =
+        addField(RG_Bandbreite, name("_E_B"), QRect(78, 8, 132, kFieldHeight), texts.bandwidthHint);
     bandwidthLabel =
-        addLabel(RG_Bandbreite, QString(), QRect(4, 44, 208, 18), texts.bandwidthLabel);
+        addLabel(RG_Bandbreite, QString(), QRect(4, 38, 208, 18), texts.bandwidthLabel);
     QFont small = bandwidthLabel->font();
     small.setPixelSize(11);
     bandwidthLabel->setFont(small);
 
     RG_Betriebsguete = new QWidget(inputs);
     RG_Betriebsguete->setObjectName(name("_RG_Betriebsguete"));
-    RG_Betriebsguete->setGeometry(126, 18, 214, 76);
+    RG_Betriebsguete->setGeometry(126, 16, 214, 62);
     RG_Einvorgabe =
         new RadioGroup(name("_RG_Einvorgabe"), QString(),
                        {QStringLiteral("min."), QStringLiteral("Eingabe")}, RG_Betriebsguete);
-    RG_Einvorgabe->setGeometry(0, 0, 212, 36);
-    RG_Einvorgabe->placeItems({QRect(10, 10, 80, 20), QRect(100, 10, 100, 20)});
+    RG_Einvorgabe->setGeometry(0, 0, 212, 32);
+    RG_Einvorgabe->placeItems({QRect(10, 8, 80, 20), QRect(100, 8, 100, 20)});
     RG_Einvorgabe->setToolTip(QStringLiteral("Eingabe der Betriebsgüte (muß größer oder gleich "
                                              "groß wie die minimale Betriebsgüte sein"));
-    addLabel(RG_Betriebsguete, QStringLiteral("Betriebsgüte"), QRect(4, 46, 80, kFieldHeight));
-    m_Q = addField(RG_Betriebsguete, name("_E_Q"), QRect(88, 46, 122, kFieldHeight),
+    addLabel(RG_Betriebsguete, QStringLiteral("Betriebsgüte"), QRect(4, 36, 80, kFieldHeight));
+    m_Q = addField(RG_Betriebsguete, name("_E_Q"), QRect(88, 36, 122, kFieldHeight),
                    QStringLiteral("Eingabe der Betriebsgüte der Anpassung"));
     RG_Betriebsguete->hide();
 
@@ -131,23 +131,23 @@ MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
         f.setBold(true);
         j->setFont(f);
     };
-    rowLabel(QStringLiteral("Frequenz F"), 102);
-    m_F = addField(inputs, name("_E_F"), QRect(122, 102, 100, kFieldHeight),
+    rowLabel(QStringLiteral("Frequenz F"), 84);
+    m_F = addField(inputs, name("_E_F"), QRect(122, 84, 100, kFieldHeight),
                    QStringLiteral("Eingabe der Frequenz"));
-    rowLabel(QStringLiteral("Impedanz Z1"), 130);
-    m_Z1 = addField(inputs, name("_E_Z1"), QRect(122, 130, 100, kFieldHeight),
+    rowLabel(QStringLiteral("Impedanz Z1"), 110);
+    m_Z1 = addField(inputs, name("_E_Z1"), QRect(122, 110, 100, kFieldHeight),
                     QStringLiteral("Eingabe des Realteils R1 der Impedanz Z1"));
-    bold(130);
-    m_Z1j = addField(inputs, name("_E_Z1j"), QRect(236, 130, 100, kFieldHeight),
+    bold(110);
+    m_Z1j = addField(inputs, name("_E_Z1j"), QRect(236, 110, 100, kFieldHeight),
                      QStringLiteral("Eingabe des Imaginärteils der Impedanz Z1"));
-    rowLabel(QStringLiteral("Impedanz Z2"), 158);
-    m_Z2 = addField(inputs, name("_E_Z2"), QRect(122, 158, 100, kFieldHeight),
+    rowLabel(QStringLiteral("Impedanz Z2"), 136);
+    m_Z2 = addField(inputs, name("_E_Z2"), QRect(122, 136, 100, kFieldHeight),
                     QStringLiteral("Eingabe des Realteils R2 der Impedanz Z2"));
-    bold(158);
-    m_Z2j = addField(inputs, name("_E_Z2j"), QRect(236, 158, 100, kFieldHeight),
+    bold(136);
+    m_Z2j = addField(inputs, name("_E_Z2j"), QRect(236, 136, 100, kFieldHeight),
                      QStringLiteral("Eingabe des Imaginärteils der Impedanz Z2"));
-    rowLabel(QStringLiteral("Güte Induktivität"), 186);
-    m_QL = addField(inputs, name("_E_QL"), QRect(122, 186, 100, kFieldHeight),
+    rowLabel(QStringLiteral("Güte Induktivität"), 162);
+    m_QL = addField(inputs, name("_E_QL"), QRect(122, 162, 100, kFieldHeight),
                     QStringLiteral("Eingabe der Güte der Induktivität"));
     for (EditField* f : {m_B, m_Q, m_F, m_QL})
         f->setAlignment(Qt::AlignCenter);
@@ -158,13 +158,13 @@ MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
 
     // results, read-only and outside the tab order
     auto* outputs = new QGroupBox(QStringLiteral(" Ausgaben "), group);
-    outputs->setGeometry(320, 236, 346, 170);
+    outputs->setGeometry(320, 206, 346, 150);
     const int columns[] = {58, 170};
     for (int c = 0; c < 2; ++c)
         addLabel(outputs, c == 0 ? QStringLiteral("Hochpass") : QStringLiteral("Tiefpass"),
-                 QRect(columns[c], 16, 108, 16))
+                 QRect(columns[c], 14, 108, 16))
             ->setAlignment(Qt::AlignCenter);
-    const int rowsY[] = {36, 64, 92, 128};
+    const int rowsY[] = {32, 58, 84, 116};
     for (int r = 0; r < 3; ++r)
         addLabel(outputs, texts.rows[static_cast<std::size_t>(r)],
                  QRect(12, rowsY[r], 44, kFieldHeight));
@@ -186,14 +186,14 @@ MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
     m_tp[3] = result(name("_E_TP_TL"), 1, 3, loss);
     B_UI = new QPushButton(QStringLiteral("U / I"), outputs);
     B_UI->setObjectName(name("_B_UI"));
-    B_UI->setGeometry(284, 126, 54, 26);
+    B_UI->setGeometry(284, 114, 54, 26);
     QFont boldFont = B_UI->font();
     boldFont.setBold(true);
     B_UI->setFont(boldFont);
     B_UI->setToolTip(QStringLiteral("Anzeige der Spannungen und Ströme der Bauteile"));
 
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
-             QRect(320, 414, 346, 20))
+             QRect(320, 362, 346, 20))
         ->setAlignment(Qt::AlignCenter);
 
     RG_Auswahl->setClickHandler([this] { RG_AuswahlClick(); });

@@ -36,10 +36,10 @@ PiNetz::PiNetz(QWidget* parent)
 {
     QWidget* group = RG_unsym->parentWidget();
     m_hpPictures =
-        PictureSet(group, {10, 38}, 10,
+        PictureSet(group, {10, 32}, 10,
                    {{QStringLiteral("Pi_I_Hoch_unsym1")}, {QStringLiteral("Pi_I_Hoch_sym1")}});
     m_tpPictures =
-        PictureSet(group, {10, 214}, 10,
+        PictureSet(group, {10, 200}, 10,
                    {{QStringLiteral("Pi_I_Tief_unsym1")}, {QStringLiteral("Pi_I_Tief_sym1")}});
     m_hpPictures.show(0);
     m_tpPictures.show(0);

@@ -56,8 +56,8 @@ TNetz::TNetz(QWidget* parent)
     : MatchingNetz(tTexts(), parent)
 {
     QWidget* group = RG_unsym->parentWidget();
-    m_hpPictures = PictureSet(group, {10, 38}, 10, tPictures("Hoch"));
-    m_tpPictures = PictureSet(group, {10, 214}, 10, tPictures("Tief"));
+    m_hpPictures = PictureSet(group, {10, 32}, 10, tPictures("Hoch"));
+    m_tpPictures = PictureSet(group, {10, 200}, 10, tPictures("Tief"));
     m_hpPictures.show(0);
     m_tpPictures.show(0);
 
