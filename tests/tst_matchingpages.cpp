@@ -274,8 +274,12 @@ private slots:
         Form1->PageControl1->setCurrentIndex(kPi);
         enterQ(pi(), "Pi", "4,996");
         pi()->Pi_B_UIClick();
+        driver::enter("Pi_E_P", "1");
+        const QStringList watt = memoLines(Form7);
         driver::enter("Pi_E_P", "30dBm");
         const QStringList memo = memoLines(Form7);
+        QCOMPARE(memo, watt);
+        EXPECT_TEXTS({"Pi_E_P=30,000 dBm", "Pi_E_Q=4,996"});
         QCOMPARE(memo.size(), 15);
         QCOMPARE(memo[0], "   Hochpass" + kHeader);
         QCOMPARE(memo[1], kRule);
