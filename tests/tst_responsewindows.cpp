@@ -2,12 +2,15 @@
 #include "app/Ampero361.h"
 #include "app/Main361.h"
 #include "pages/PITAtt.h"
+#include "pages/PiNetz.h"
 #include "pages/RNetz.h"
+#include "pages/TNetz.h"
 #include "rf/LNetwork.h"
 #include "support/Driver.h"
 #include "values/DisplayOptions.h"
 #include "values/ZahlenEinundAusgabe.h"
 #include "widgets/PageControl.h"
+#include "widgets/RadioGroup.h"
 #include "windows/Frequenzgang.h"
 
 #include <QApplication>
@@ -26,7 +29,7 @@ using namespace ampero;
 
 namespace {
 
-constexpr int kPiT = 8, kR = 10;
+constexpr int kPiT = 8, kR = 10, kPi = 12, kT = 13;
 
 PITAtt* pit() { return qobject_cast<PITAtt*>(Form1->PageControl1->widget(kPiT)); }
 RNetz* rnetz() { return qobject_cast<RNetz*>(Form1->PageControl1->widget(kR)); }
@@ -39,6 +42,8 @@ struct Opened {
 const Opened kWindows[] = {
     {kPiT, "PiT_B_FG", "PiT_Frequenzgang"},
     {kR, "R_B_FG", "R_Frequenzgang"},
+    {kPi, "Pi_B_FG", "Pi_Frequenzgang"},
+    {kT, "T_B_FG", "T_Frequenzgang"},
 };
 
 Frequenzgang* open(const Opened& o)
@@ -83,6 +88,8 @@ private slots:
         setNotation(Notation::Prefix);
         pit()->loadFactoryDefaults();
         rnetz()->loadFactoryDefaults();
+        for (int tab : {kPi, kT})
+            qobject_cast<Page*>(Form1->PageControl1->widget(tab))->loadFactoryDefaults();
         for (const Opened& o : kWindows)
             if (QWidget* w = driver::find(QLatin1String(o.window)))
                 w->close();
@@ -94,6 +101,8 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::newRow("PiT") << 0;
         QTest::newRow("R") << 1;
+        QTest::newRow("Pi") << 2;
+        QTest::newRow("T") << 3;
     }
     void theButtonOpensTheWindowBesideUI()
     {
@@ -105,7 +114,7 @@ private slots:
         QVERIFY(w->isWindow());
         QCOMPARE(w->windowTitle().left(12), QStringLiteral("Frequenzgang"));
         auto* button = driver::find<QPushButton>(QLatin1String(o.button));
-        QCOMPARE(button->text(), QStringLiteral("Frequenzgang"));
+        QCOMPARE(button->text().remove(QStringLiteral("-\n")), QStringLiteral("Frequenzgang"));
         for (QWidget* sibling : button->parentWidget()->findChildren<QWidget*>(
                  QString(), Qt::FindDirectChildrenOnly))
             if (sibling != button && sibling->isVisible())
@@ -192,6 +201,42 @@ private slots:
         w->findChild<QRadioButton*>("PiT_FG_RL")->setChecked(true);
         span->setCurrentIndex(3);
         QVERIFY(w->valuesAt(1).contains("RL"));
+    }
+
+    // Every variant of the Pi and T pages: at F the plot's loss is the page's TL field, and
+    // it follows each entry.
+    void theMatchingPagesPlotTheirTL_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("entries");
+        for (int row : {2, 3}) {
+            const QString p = row == 2 ? "Pi" : "T";
+            QTest::newRow(qPrintable(p + " factory")) << row << QStringList();
+            QTest::newRow(qPrintable(p + " complex")) << row
+                << QStringList{p + "_E_Z1j=25", p + "_E_Z2j=-40", p + "_E_QL=20"};
+            QTest::newRow(qPrintable(p + " other way")) << row
+                << QStringList{p + "_E_Z1=10", p + "_E_F=1,8M"};
+        }
+    }
+    void theMatchingPagesPlotTheirTL()
+    {
+        QFETCH(int, row);
+        QFETCH(QStringList, entries);
+        Frequenzgang* w = open(kWindows[row]);
+        QVERIFY(w);
+        const QString p = w->objectName().section('_', 0, 0);
+        for (bool balanced : {false, true}) {
+            driver::find<RadioGroup>(p + "_RG_unsym")->setItemIndex(balanced ? 1 : 0);
+            QCOMPARE(driver::boxesDuring([&] { driver::enterEach(entries); }).size(), 0);
+            QCOMPARE(w->curves().size(), std::size_t(2));
+            const char* fields[] = {"_E_HP_TL", "_E_TP_TL"};
+            for (std::size_t i = 0; i < 2; ++i) {
+                const response::Network& n = w->curves()[i].network;
+                QCOMPARE(fixedText(response::at(n, n.F).TL) + " dB",
+                         driver::text(p + fields[i]));
+            }
+            QCOMPARE(w->curves()[0].network.F, Zahleneingabe(driver::text(p + "_E_F")));
+        }
     }
 
     // A matching page's window: the L network of 300 Ω to 50 Ω at 10 MHz, QL 50, whose

@@ -12,6 +12,7 @@
 #include "widgets/Handlers.h"
 #include "widgets/InputFields.h"
 #include "widgets/RadioGroup.h"
+#include "windows/Frequenzgang.h"
 
 #include <cmath>
 #include <QFont>
@@ -68,6 +69,8 @@ private:
 MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
     : Page(parent)
     , m_window(uiWindow(texts.network))
+    , m_response(new Frequenzgang(texts.prefix + QStringLiteral("_Frequenzgang"),
+                                  texts.prefix + QStringLiteral("-Anpassnetzwerk"), this))
     , m_texts(texts)
 {
     const QString& p = texts.prefix;
@@ -191,6 +194,11 @@ MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
     boldFont.setBold(true);
     B_UI->setFont(boldFont);
     B_UI->setToolTip(QStringLiteral("Anzeige der Spannungen und Ströme der Bauteile"));
+    // over "U / I", right of the element rows, in two lines
+    B_FG = new QPushButton(QStringLiteral("Frequenz-\ngang"), outputs);
+    B_FG->setObjectName(name("_B_FG"));
+    B_FG->setGeometry(284, 32, 54, 74);
+    B_FG->setToolTip(QStringLiteral("Dämpfung und Rückflussdämpfung über der Frequenz"));
 
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
              QRect(320, 362, 346, 20))
@@ -201,6 +209,7 @@ MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
     RG_unsym->setClickHandler([this] { runCalculation(); });
     connect(B_UI, &QPushButton::clicked, this,
             [this] { runHandler(this, [this] { B_UIClick(); }); });
+    connect(B_FG, &QPushButton::clicked, this, [this] { m_response->showBeside(this); });
     // the window's peak/RMS choice is read from the settings before the page's fields
     m_window->setCalculation([this] { runCalculation(); });
 

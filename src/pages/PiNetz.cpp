@@ -1,11 +1,13 @@
 #include "PiNetz.h"
 
 #include "rf/PiNetwork.h"
+#include "rf/Response.h"
 #include "values/Units.h"
 #include "values/ZahlenEinundAusgabe.h"
 #include "widgets/EditField.h"
 #include "widgets/Fields.h"
 #include "widgets/RadioGroup.h"
+#include "windows/Frequenzgang.h"
 
 namespace ampero {
 
@@ -116,6 +118,8 @@ void PiNetz::Pi_Netz_Berechnung()
 
     m_hpPictures.show(balanced ? 1 : 0);
     m_tpPictures.show(balanced ? 1 : 0);
+    m_response->setCurves({{QStringLiteral("Hochpass"), response::piNetwork(F, s, hp)},
+                           {QStringLiteral("Tiefpass"), response::piNetwork(F, s, tp)}});
 }
 
 } // namespace ampero
