@@ -194,8 +194,8 @@ MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
     boldFont.setBold(true);
     B_UI->setFont(boldFont);
     B_UI->setToolTip(QStringLiteral("Anzeige der Spannungen und Ströme der Bauteile"));
-    // over "U / I", right of the element rows, in two lines
-    B_FG = new QPushButton(QStringLiteral("Frequenz-\ngang"), outputs);
+    // over "U / I", right of the element rows, in three lines
+    B_FG = new QPushButton(QStringLiteral("Fre-\nquenz-\ngang"), outputs);
     B_FG->setObjectName(name("_B_FG"));
     B_FG->setGeometry(284, 32, 54, 74);
     B_FG->setToolTip(QStringLiteral("Dämpfung und Rückflussdämpfung über der Frequenz"));
