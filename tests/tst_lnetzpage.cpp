@@ -430,6 +430,24 @@ private slots:
         QCOMPARE(Form6->peakOrRms()->itemIndex(), 0);
     }
 
+    // At the program start the fields are empty when the selections, read first, change: the
+    // calculation waits for the fields.
+    void selectionsReadBeforeTheFields()
+    {
+        for (EditField* f : lnetz()->findChildren<EditField*>())
+            f->setText(QString());
+        Form6->powerField()->setText(QString());
+        IniDocument ini;
+        ini.setValue("L-Netz", "unsym_sym", "1");
+        ini.setValue("L-Netz", "Ueff/Us", "0");
+        const QList<driver::Box> boxes = driver::boxesDuring([&] {
+            runHandler(Form1, [&] { lnetz()->loadSettings(StoredSettings(ini, punktKomma())); });
+        });
+        QCOMPARE(boxes.size(), 0);
+        EXPECT_TEXTS({"L_E_HP_C=284,705 µF", "L_E_TP_L=889,703 mH"}); // 10 Hz, balanced
+        QCOMPARE(shownPictures(), QStringList({"L_I_Hochc_sym", "L_I_Tiefd_sym"}));
+    }
+
     // Missing keys take their fallbacks, and the page computes from them.
     void missingKeys()
     {
