@@ -29,7 +29,7 @@ using namespace ampero;
 
 namespace {
 
-constexpr int kPiT = 8, kR = 10, kPi = 12, kT = 13;
+constexpr int kPiT = 8, kR = 10, kL = 11, kPi = 12, kT = 13;
 
 PITAtt* pit() { return qobject_cast<PITAtt*>(Form1->PageControl1->widget(kPiT)); }
 RNetz* rnetz() { return qobject_cast<RNetz*>(Form1->PageControl1->widget(kR)); }
@@ -44,6 +44,7 @@ const Opened kWindows[] = {
     {kR, "R_B_FG", "R_Frequenzgang"},
     {kPi, "Pi_B_FG", "Pi_Frequenzgang"},
     {kT, "T_B_FG", "T_Frequenzgang"},
+    {kL, "L_B_FG", "L_Frequenzgang"},
 };
 
 Frequenzgang* open(const Opened& o)
@@ -88,7 +89,7 @@ private slots:
         setNotation(Notation::Prefix);
         pit()->loadFactoryDefaults();
         rnetz()->loadFactoryDefaults();
-        for (int tab : {kPi, kT})
+        for (int tab : {kL, kPi, kT})
             qobject_cast<Page*>(Form1->PageControl1->widget(tab))->loadFactoryDefaults();
         for (const Opened& o : kWindows)
             if (QWidget* w = driver::find(QLatin1String(o.window)))
@@ -103,6 +104,7 @@ private slots:
         QTest::newRow("R") << 1;
         QTest::newRow("Pi") << 2;
         QTest::newRow("T") << 3;
+        QTest::newRow("L") << 4;
     }
     void theButtonOpensTheWindowBesideUI()
     {
@@ -203,14 +205,14 @@ private slots:
         QVERIFY(w->valuesAt(1).contains("RL"));
     }
 
-    // Every variant of the Pi and T pages: at F the plot's loss is the page's TL field, and
+    // Every variant of the L, Pi and T pages: at F the plot's loss is the page's TL field, and
     // it follows each entry.
     void theMatchingPagesPlotTheirTL_data()
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<QStringList>("entries");
-        for (int row : {2, 3}) {
-            const QString p = row == 2 ? "Pi" : "T";
+        for (int row : {2, 3, 4}) {
+            const QString p = row == 2 ? "Pi" : row == 3 ? "T" : "L";
             QTest::newRow(qPrintable(p + " factory")) << row << QStringList();
             QTest::newRow(qPrintable(p + " complex")) << row
                 << QStringList{p + "_E_Z1j=25", p + "_E_Z2j=-40", p + "_E_QL=20"};

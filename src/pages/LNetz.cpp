@@ -2,6 +2,7 @@
 
 #include "app/Ampero361.h"
 #include "rf/LNetwork.h"
+#include "rf/Response.h"
 #include "settings/IniDocument.h"
 #include "values/Errors.h"
 #include "values/Units.h"
@@ -10,6 +11,7 @@
 #include "widgets/Fields.h"
 #include "widgets/InputFields.h"
 #include "widgets/RadioGroup.h"
+#include "windows/Frequenzgang.h"
 #include "windows/SpannungStrom.h"
 
 #include <QGroupBox>
@@ -80,6 +82,8 @@ QString unitOf(const lnetwork::Series& series) { return QString(QLatin1Char(seri
 LNetz::LNetz(QWidget* parent)
     : Page(parent)
     , m_window(uiWindow(UiNetwork::L))
+    , m_response(new Frequenzgang(QStringLiteral("L_Frequenzgang"),
+                                  QStringLiteral("L-Anpassnetzwerk"), this))
 {
     auto* group = new QGroupBox(QStringLiteral(" L- Anpassnetzwerk "), this);
     group->setGeometry(6, 6, 676, 396);
@@ -159,6 +163,10 @@ LNetz::LNetz(QWidget* parent)
     L_B_UI->setObjectName(QStringLiteral("L_B_UI"));
     L_B_UI->setGeometry(200, 118, 130, 24);
     L_B_UI->setToolTip(QStringLiteral("Anzeige der Spannungen und Ströme der Bauteile"));
+    L_B_FG = new QPushButton(QStringLiteral("Frequenzgang"), outputs);
+    L_B_FG->setObjectName(QStringLiteral("L_B_FG"));
+    L_B_FG->setGeometry(60, 118, 130, 24);
+    L_B_FG->setToolTip(QStringLiteral("Dämpfung und Rückflussdämpfung über der Frequenz"));
 
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
              QRect(326, 368, 344, 20))
@@ -174,6 +182,7 @@ LNetz::LNetz(QWidget* parent)
     };
     L_RG_unsym->setClickHandler(choiceChanged);
     connect(L_B_UI, &QPushButton::clicked, this, &LNetz::L_B_UIClick);
+    connect(L_B_FG, &QPushButton::clicked, this, &LNetz::L_B_FGClick);
     m_window->setCalculation(choiceChanged);
 
     // The inputs keep the texts a first start shows; the results come from them.
@@ -240,10 +249,10 @@ void LNetz::L_Netz_Berechnung()
     writeValue(m_tpL, tpSeries.shown, unitOf(tpSeries));
     const lnetwork::Pictures codes = lnetwork::pictures(sides, hpSeries, tpSeries);
 
-    const lnetwork::Analysis hp =
-        lnetwork::analyse(R1, X1, R2, X2, lnetwork::highPassImpedances(sides, Lp, hpSeries, QL), P);
-    const lnetwork::Analysis tp =
-        lnetwork::analyse(R1, X1, R2, X2, lnetwork::lowPassImpedances(sides, Cp, tpSeries, QL), P);
+    const lnetwork::Impedances hpZ = lnetwork::highPassImpedances(sides, Lp, hpSeries, QL);
+    const lnetwork::Impedances tpZ = lnetwork::lowPassImpedances(sides, Cp, tpSeries, QL);
+    const lnetwork::Analysis hp = lnetwork::analyse(R1, X1, R2, X2, hpZ, P);
+    const lnetwork::Analysis tp = lnetwork::analyse(R1, X1, R2, X2, tpZ, P);
     writeText(m_hpTL, fixedText(hp.TL, 3) + QStringLiteral(" dB"));
     writeText(m_tpTL, fixedText(tp.TL, 3) + QStringLiteral(" dB"));
 
@@ -282,6 +291,9 @@ void LNetz::L_Netz_Berechnung()
     block(QStringLiteral(" Tiefpass"), tp, false);
 
     L_Bilder_Auswahl(codes.highPass, codes.lowPass);
+    m_response->setCurves(
+        {{QStringLiteral("Hochpass"), response::lNetwork(F, R1, X1, R2, X2, hpZ)},
+         {QStringLiteral("Tiefpass"), response::lNetwork(F, R1, X1, R2, X2, tpZ)}});
 }
 
 void LNetz::L_Bilder_Auswahl(int LBild_HP, int LBild_TP)
@@ -307,6 +319,8 @@ void LNetz::L_B_UIClick()
     L_Netz_Berechnung();
     showWindow(m_window);
 }
+
+void LNetz::L_B_FGClick() { m_response->showBeside(this); }
 
 // The factory texts of the results do not fit the factory inputs: they come from the
 // calculation instead.
