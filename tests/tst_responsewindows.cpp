@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineSeries>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScatterSeries>
@@ -275,6 +276,16 @@ private slots:
                 marks += scatter->count();
         // F, 2F, 3F and at least one 3 dB edge of each form
         QVERIFY2(marks >= 8, qPrintable(QString::number(marks)));
+        // the mouse over the middle of the log axis stands at F
+        const QRectF plot = view->chart()->plotArea();
+        const QPoint centre = view->mapFromScene(view->chart()->mapToScene(plot.center()));
+        QMouseEvent move(QEvent::MouseMove, QPointF(centre), view->viewport()->mapToGlobal(QPointF(centre)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &move);
+        const QString hover = w.findChild<QLabel*>("L_FG_Cursor")->text();
+        QVERIFY2(hover.startsWith("f = ") && hover.contains(" MHz"), qPrintable(hover));
+        const double f = Zahleneingabe(hover.mid(4, hover.indexOf("Hz") - 2));
+        QVERIFY2(std::fabs(f / 10e6 - 1) < 0.02, qPrintable(hover));
         // the copied table runs in Hz from 1 MHz to 100 MHz
         const QStringList lines = w.tableText().split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines[0].section('\t', 0, 0), QStringLiteral("f / Hz"));

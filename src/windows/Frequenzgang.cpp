@@ -188,8 +188,10 @@ Frequenzgang::Frequenzgang(const QString& name, const QString& network, QWidget*
     m_chart->addAxis(m_axisRL, Qt::AlignRight);
     m_chart->addAxis(m_axisSwr, Qt::AlignRight);
 
-    m_view = new ResponseChartView(
-        m_chart, this, [this](double f) { m_hover->setText(f > 0 ? valuesAt(f) : QString()); });
+    m_view = new ResponseChartView(m_chart, this, [this](double f) {
+        // the axis runs in the unit of its title
+        m_hover->setText(f > 0 ? valuesAt(f * m_axisUnit) : hoverHint());
+    });
     m_view->setObjectName(m_prefix + QStringLiteral("_FG_Diagramm"));
     m_view->setMinimumSize(640, 380);
 
@@ -197,7 +199,6 @@ Frequenzgang::Frequenzgang(const QString& name, const QString& network, QWidget*
     m_hover->setObjectName(m_prefix + QStringLiteral("_FG_Cursor"));
     m_hover->setMinimumHeight(m_hover->fontMetrics().height() * 2);
     m_hover->setWordWrap(true);
-    m_hover->setForegroundRole(QPalette::PlaceholderText);
     m_summary = new QLabel(this);
     m_summary->setObjectName(m_prefix + QStringLiteral("_FG_Werte"));
     m_summary->setTextFormat(Qt::RichText);
@@ -398,12 +399,12 @@ void Frequenzgang::redraw()
     m_chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     m_chart->setLocale(punktKomma() == QLatin1Char(',') ? QLocale(QLocale::German) : QLocale::c());
     m_chart->removeAllSeries();
-    m_hover->setForegroundRole(QPalette::PlaceholderText);
     m_hover->setText(hoverHint());
 
     const bool relative = flat();
     const double F = m_curves.empty() ? 1 : m_curves.front().network.F;
     const FrequencyScale scale = relative ? FrequencyScale{F, {}} : scaleFor(F);
+    m_axisUnit = scale.factor;
     m_axisF->setTitleText(relative ? QStringLiteral("bezogene Frequenz f / F")
                                    : QStringLiteral("Frequenz f in ") + scale.unit);
     // a hair wider, so that the decades at the ends keep their labels

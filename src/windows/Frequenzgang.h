@@ -94,6 +94,7 @@ private:
     QPushButton* m_copy;
     QPushButton* m_close;
     bool m_placed = false;
+    double m_axisUnit = 1; // Hz per unit of the frequency axis
 };
 
 } // namespace ampero
