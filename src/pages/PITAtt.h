@@ -9,6 +9,7 @@ namespace ampero {
 
 class EditField;
 class RadioGroup;
+class NormwerteFenster;
 class SpannungStromFenster;
 
 // The page "PI / T Att": the resistors of a Pi and a T attenuator, unbalanced or balanced,
@@ -26,12 +27,16 @@ public:
     void PiT_Berechnung();
     void PiT_RG_unsymClick();
     void PiT_B_UIClick();
+    void PiT_B_NormwerteClick();
 
     RadioGroup* PiT_RG_unsym = nullptr;
     QPushButton* PiT_B_UI = nullptr;
+    QPushButton* PiT_B_Normwerte = nullptr;
+    NormwerteFenster* normwerte() const { return m_normwerte; }
 
 private:
     SpannungStromFenster* m_window;
+    NormwerteFenster* m_normwerte = nullptr;
     EditField* m_dB;
     EditField* m_Z;
     EditField* m_piR1;
