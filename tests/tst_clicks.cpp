@@ -124,6 +124,44 @@ private slots:
         QCOMPARE(clicked, 5);
         QVERIFY2(missed.isEmpty(), qPrintable(missed.join(", ")));
     }
+
+    // The standard-value windows and the pad pages' buttons that open them: every button and
+    // series choice lies where a click finds it, and so does each window's "Kopieren".
+    void everyControlOfTheStandardValueWindowsLiesOpen()
+    {
+        QStringList covered;
+        int controls = 0;
+        const auto check = [&](QWidget* window, QWidget* w) {
+            ++controls;
+            QWidget* hit = window->childAt(w->mapTo(window, w->rect().center()));
+            if (hit != w && !w->isAncestorOf(hit))
+                covered << w->objectName() + " (" + (hit ? hit->objectName() : "none") + ")";
+        };
+        for (auto [page, name, button] : {std::tuple{8, "PiT_Normwerte", "PiT_B_Normwerte"},
+                                          std::tuple{10, "R_Normwerte", "R_B_Normwerte"}}) {
+            Form1->PageControl1->setCurrentIndex(page);
+            QApplication::processEvents();
+            check(Form1, driver::find(button));
+            QWidget* window = driver::find(name);
+            window->show();
+            QApplication::processEvents();
+            for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+                check(window, b);
+            window->close();
+        }
+        for (QWidget* window : {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5),
+                                static_cast<QWidget*>(Form6), static_cast<QWidget*>(Form7),
+                                static_cast<QWidget*>(Form8)}) {
+            window->show();
+            QApplication::processEvents();
+            for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+                if (b->objectName().endsWith("_B_Kopieren"))
+                    check(window, b);
+            window->close();
+        }
+        QCOMPARE(controls, 2 + 2 * (5 + 2) + 5);
+        QVERIFY2(covered.isEmpty(), qPrintable(covered.join(", ")));
+    }
 };
 
 QTEST_MAIN(TestClicks)
