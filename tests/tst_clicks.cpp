@@ -9,6 +9,7 @@
 #include "windows/SpannungStrom.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QtTest>
 
@@ -146,7 +147,8 @@ private slots:
             window->show();
             QApplication::processEvents();
             for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
-                check(window, b);
+                if (!qobject_cast<QAbstractItemView*>(b->parentWidget())) // a table's corner
+                    check(window, b);
             window->close();
         }
         for (QWidget* window : {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5),
