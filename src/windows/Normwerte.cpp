@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 
 namespace ampero {
@@ -303,8 +304,16 @@ void NormwerteFenster::showEvent(QShowEvent* event)
     if (!m_placed) {
         m_placed = true;
         if (const QWidget* main = m_page->window(); main && main != this) {
-            const QRect frame = main->frameGeometry();
-            move(frame.left() + frame.width() + 10, frame.top() + 40);
+            const QRect owner = main->frameGeometry();
+            QPoint at(owner.left() + owner.width() + 10, owner.top() + 40);
+            // beside a main window near the edge of the screen it stays whole on the screen
+            if (const QScreen* screen = main->screen()) {
+                const QRect room = screen->availableGeometry();
+                const QSize size = frameGeometry().size();
+                at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - size.width())));
+                at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - size.height())));
+            }
+            move(at);
         }
     }
     QWidget::showEvent(event);
