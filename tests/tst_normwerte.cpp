@@ -17,6 +17,7 @@
 #include <complex>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -279,6 +280,49 @@ private slots:
             QApplication::sendEvent(pit(), &event);
         });
         QCOMPARE(pageEntries, QStringList({"Normwerte anzeigen", "Werte kopieren"}));
+    }
+
+    // What a matching page plugs in: coils and capacitors by the unit their field shows, each
+    // kind with its own series (E12 unless chosen), and the network's loss and input VSWR.
+    void reactiveParts()
+    {
+        QWidget page;
+        auto* a = new QLineEdit(withPunktKomma("142,350 pF"), &page);
+        auto* b = new QLineEdit(withPunktKomma("2,135 µH"), &page);
+        using NW = NormwerteFenster;
+        const double omega = 2 * M_PI * 10e6;
+        NW window(
+            "Test", "L-Netzwerk", {{"Xs", a, NW::Kind::Reactive}, {"Xp", b, NW::Kind::Reactive}},
+            2,
+            [&](const std::vector<std::optional<double>>& v) {
+                const std::vector<ladder::Element> hp = {
+                    {ladder::Place::Shunt, eseries::coil(*v[1], omega, 50)},
+                    {ladder::Place::Series, eseries::capacitor(*v[0], omega)}};
+                return NW::matchingLines("Hochpass", hp, 300, 50);
+            },
+            &page);
+        QVERIFY(window.seriesGroup(NW::Kind::Capacitor) && window.seriesGroup(NW::Kind::Coil));
+        QVERIFY(!window.seriesGroup(NW::Kind::Resistor));
+        window.update();
+        auto* t = window.findChild<QTableWidget*>("Test_NW_Tabelle");
+        QCOMPARE(t->item(0, 2)->text(), withPunktKomma("150,000 pF"));
+        QCOMPARE(t->item(1, 2)->text(), withPunktKomma("2,200 µH"));
+        auto* built = window.findChild<QTableWidget*>("Test_NW_Aufbau");
+        QCOMPARE(built->item(0, 0)->text(), QString("Hochpass: Durchgangsdämpfung TL"));
+        QCOMPARE(built->item(1, 0)->text(), QString("Hochpass: VSWR am Eingang"));
+        const double vswr = Zahleneingabe(built->item(1, 1)->text());
+        QVERIFY(vswr > 1 && vswr < 1.5);
+
+        window.seriesGroup(NW::Kind::Coil)->setItemIndex(4); // E96 for coils only
+        QCOMPARE(t->item(1, 2)->text(), withPunktKomma("2,150 µH"));
+        QCOMPARE(t->item(0, 2)->text(), withPunktKomma("150,000 pF"));
+        a->setText(withPunktKomma("1,779 µH")); // the series element became a coil
+        window.update();
+        QCOMPARE(t->item(0, 2)->text(), withPunktKomma("1,780 µH"));
+        a->setText(QString()); // no value: no standard value and no built network
+        window.update();
+        QCOMPARE(t->item(0, 2)->text(), QString("-----"));
+        QCOMPARE(built->item(0, 1)->text(), QString("-----"));
     }
 
     // The series are kept in a section of their own; a file without it keeps the defaults.
