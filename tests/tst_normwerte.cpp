@@ -294,10 +294,10 @@ private slots:
         NW window(
             "Test", "L-Netzwerk", {{"Xs", a, NW::Kind::Reactive}, {"Xp", b, NW::Kind::Reactive}},
             2,
-            [&](const std::vector<std::optional<double>>& v) {
+            [&](const std::vector<double>& v) {
                 const std::vector<ladder::Element> hp = {
-                    {ladder::Place::Shunt, eseries::coil(*v[1], omega, 50)},
-                    {ladder::Place::Series, eseries::capacitor(*v[0], omega)}};
+                    {ladder::Place::Shunt, eseries::coil(v[1], omega, 50)},
+                    {ladder::Place::Series, eseries::capacitor(v[0], omega)}};
                 return NW::matchingLines("Hochpass", hp, 300, 50);
             },
             &page);
@@ -323,6 +323,7 @@ private slots:
         window.update();
         QCOMPARE(t->item(0, 2)->text(), QString("-----"));
         QCOMPARE(built->item(0, 1)->text(), QString("-----"));
+        QCOMPARE(built->item(0, 0)->text(), QString("Hochpass: Durchgangsdämpfung TL"));
     }
 
     // The series are kept in a section of their own; a file without it keeps the defaults.

@@ -103,10 +103,10 @@ PITAtt::PITAtt(QWidget* parent)
          {QStringLiteral("T  R1"), m_tR1, NW::Kind::Resistor},
          {QStringLiteral("T  R2, R3"), m_tR23, NW::Kind::Resistor}},
         6,
-        [this](const std::vector<std::optional<double>>& r) {
+        [this](const std::vector<double>& r) {
             const double Z = readValue(m_Z);
             const double series = PiT_RG_unsym->itemIndex() == 1 ? 2 : 1;
-            const auto value = [&r](std::size_t i) { return r[i].value_or(1); };
+            const auto value = [&r](std::size_t i) { return r[i]; };
             const std::vector<ladder::Element> pi = {{ladder::Place::Shunt, value(1)},
                                                      {ladder::Place::Series, series * value(0)},
                                                      {ladder::Place::Shunt, value(1)}};

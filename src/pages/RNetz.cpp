@@ -127,11 +127,11 @@ RNetz::RNetz(QWidget* parent)
         {part("L  R1", m_lR1), part("L  R2", m_lR2), part("Pi  R1", m_piR1), part("Pi  R2", m_piR2),
          part("Pi  R3", m_piR3), part("T  R1", m_tR1), part("T  R2", m_tR2), part("T  R3", m_tR3)},
         9,
-        [this](const std::vector<std::optional<double>>& r) {
+        [this](const std::vector<double>& r) {
             const double Z1 = readValue(m_Z1);
             const double Z2 = readValue(m_Z2);
             const double s = R_RG_unsym->itemIndex() == 1 ? 2 : 1;
-            const auto v = [&r](std::size_t i) { return r[i].value_or(1); };
+            const auto v = [&r](std::size_t i) { return r[i]; };
             std::vector<NW::Line> lines = NW::padLines(
                 QStringLiteral("L"), pads::lLadder({s * v(0), v(1), Z1 <= Z2, 0}), Z1, Z2);
             for (NW::Line& line :

@@ -243,16 +243,21 @@ void NormwerteFenster::update()
     const bool complete =
         std::all_of(standard.begin(), standard.end(), [](const auto& v) { return v.has_value(); });
     std::vector<Line> lines;
-    try {
-        lines = m_asBuilt(standard);
-    } catch (...) {
-        lines.clear();
+    if (complete) {
+        std::vector<double> values;
+        for (const auto& v : standard)
+            values.push_back(*v);
+        try {
+            lines = m_asBuilt(values);
+        } catch (...) {
+            lines.clear(); // a termination field that does not read
+        }
     }
     for (int r = 0; r < m_built->rowCount(); ++r) {
         const auto i = static_cast<std::size_t>(r);
-        setCell(m_built, r, 0, i < lines.size() ? lines[i].label : QString());
-        setCell(m_built, r, 1,
-                i < lines.size() && complete ? lines[i].value : QStringLiteral("-----"));
+        if (i < lines.size())
+            setCell(m_built, r, 0, lines[i].label);
+        setCell(m_built, r, 1, i < lines.size() ? lines[i].value : QStringLiteral("-----"));
     }
 }
 

@@ -36,9 +36,10 @@ public:
         QString label;
         QString value;
     };
-    // The standard values in the order of the parts (nothing where a field holds no
-    // positive value) give the lines of the built network.
-    using AsBuilt = std::function<std::vector<Line>(const std::vector<std::optional<double>>&)>;
+    // The standard values in the order of the parts give the lines of the built network. It
+    // runs only when every part has one; otherwise the lines keep their labels and show no
+    // value.
+    using AsBuilt = std::function<std::vector<Line>(const std::vector<double>&)>;
 
     // `prefix` names the components ("PiT" gives PiT_RG_E_R, PiT_NW_Tabelle, …); `builtLines`
     // is the number of lines `asBuilt` gives.
