@@ -8,6 +8,8 @@
 #include "pages/gleichwSchalt.h"
 #include "pages/LCSchwingkreis.h"
 #include "pages/PITAtt.h"
+#include "pages/PiNetz.h"
+#include "pages/TNetz.h"
 #include "pages/RCGlieder.h"
 #include "pages/RLC.h"
 #include "pages/RNetz.h"
@@ -71,8 +73,8 @@ constexpr PageEntry kPages[TForm1::kPageCount] = {
     {"Par-/Ser-Trans.", "gleichwSchalt", 160, make<gleichwSchalt>},
     {"R - Anpassnetzwerk", "RNetz", 170, make<RNetz>},
     {"L - Anpassnetzwerk", "LNetz", 180, make<Page>},
-    {"Pi - Anpassnetzwerk", "PiNetz", 190, make<Page>},
-    {"T - Anpassnetzwerk", "TNetz", 200, make<Page>},
+    {"Pi - Anpassnetzwerk", "PiNetz", 190, make<PiNetz>},
+    {"T - Anpassnetzwerk", "TNetz", 200, make<TNetz>},
     {"VSWR, RL, r", "VSWR", 210, make<VSWR>},
 };
 
