@@ -2,6 +2,8 @@
 #include "app/Ampero361.h"
 #include "app/Main361.h"
 #include "pages/PITAtt.h"
+#include "pages/PiNetz.h"
+#include "pages/TNetz.h"
 #include "pages/RNetz.h"
 #include "settings/IniDocument.h"
 #include "settings/StoredSettings.h"
@@ -324,6 +326,72 @@ private slots:
         QCOMPARE(t->item(0, 2)->text(), QString("-----"));
         QCOMPARE(built->item(0, 1)->text(), QString("-----"));
         QCOMPARE(built->item(0, 0)->text(), QString("Hochpass: Durchgangsdämpfung TL"));
+    }
+
+    // The Pi and T matching pages: six coils and capacitors in E12, and both networks built
+    // from them at F with the coils' Q, worked out here from the impedances seen towards the
+    // load, node by node.
+    void matchingPages_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("places"); // s series, p shunt, from Z1 to Z2
+        QTest::newRow("Pi") << 12 << "Pi" << "psp";
+        QTest::newRow("T") << 13 << "T" << "sps";
+    }
+
+    void matchingPages()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, prefix);
+        QFETCH(QString, places);
+        using C = std::complex<double>;
+        Form1->PageControl1->setCurrentIndex(page);
+        auto* p = qobject_cast<Page*>(Form1->PageControl1->widget(page));
+        p->loadFactoryDefaults();
+        QTableWidget* t = table(prefix + "_NW_Tabelle");
+        QCOMPARE(t->rowCount(), 6);
+        QVERIFY(driver::find<RadioGroup>(prefix + "_RG_E_C"));
+        QCOMPARE(driver::find<RadioGroup>(prefix + "_RG_E_L")->itemIndex(), 1);
+
+        const double omega = 2 * M_PI * Zahleneingabe(driver::text(prefix + "_E_F"));
+        const double QL = Zahleneingabe(driver::text(prefix + "_E_QL"));
+        const C Z1(Zahleneingabe(driver::text(prefix + "_E_Z1")),
+                   Zahleneingabe(driver::text(prefix + "_E_Z1j")));
+        const C Z2(Zahleneingabe(driver::text(prefix + "_E_Z2")),
+                   Zahleneingabe(driver::text(prefix + "_E_Z2j")));
+        QTableWidget* built = table(prefix + "_NW_Aufbau");
+        for (int variant = 0; variant < 2; ++variant) {
+            std::array<C, 3> Z;
+            for (int r = 0; r < 3; ++r) {
+                const QString shown = t->item(3 * variant + r, 2)->text();
+                const double v = Zahleneingabe(shown);
+                QCOMPARE(t->item(3 * variant + r, 1)->text(),
+                         driver::text(prefix + (variant ? "_E_TP_" : "_E_HP_") +
+                                      t->item(3 * variant + r, 0)->text().section(' ', 1)));
+                Z[r] = shown.endsWith('H') ? C(omega * v / QL, omega * v) : C(0, -1 / (omega * v));
+            }
+            // impedance seen into each element towards the load
+            std::array<C, 4> look;
+            look[3] = Z2;
+            for (int r = 2; r >= 0; --r)
+                look[r] = places[r] == 's' ? Z[r] + look[r + 1]
+                                           : Z[r] * look[r + 1] / (Z[r] + look[r + 1]);
+            const double U0 = 2;
+            C U = U0 * look[0] / (Z1 + look[0]);
+            for (int r = 0; r < 3; ++r)
+                if (places[r] == 's')
+                    U = U / look[r] * look[r + 1];
+            const double delivered = std::norm(U) * Z2.real() / std::norm(Z2);
+            const double TL = 10 * std::log10(U0 * U0 / (4 * Z1.real()) / delivered);
+            const double gamma = std::abs((look[0] - std::conj(Z1)) / (look[0] + Z1));
+            QCOMPARE(built->item(2 * variant, 1)->text(), fixedText(TL) + " dB");
+            QCOMPARE(built->item(2 * variant + 1, 1)->text(),
+                     fixedText((1 + gamma) / (1 - gamma)));
+        }
+        QVERIFY(built->item(0, 0)->text().startsWith("Hochpass"));
+        QVERIFY(built->item(2, 0)->text().startsWith("Tiefpass"));
+        Form1->PageControl1->setCurrentIndex(kPiT);
     }
 
     // The series are kept in a section of their own; a file without it keeps the defaults.

@@ -6,6 +6,7 @@
 #include "widgets/EditField.h"
 #include "widgets/Fields.h"
 #include "widgets/RadioGroup.h"
+#include "windows/Normwerte.h"
 
 namespace ampero {
 
@@ -116,6 +117,7 @@ void PiNetz::Pi_Netz_Berechnung()
 
     m_hpPictures.show(balanced ? 1 : 0);
     m_tpPictures.show(balanced ? 1 : 0);
+    m_normwerte->update();
 }
 
 } // namespace ampero

@@ -6,6 +6,7 @@
 #include "widgets/EditField.h"
 #include "widgets/Fields.h"
 #include "widgets/RadioGroup.h"
+#include "windows/Normwerte.h"
 
 namespace ampero {
 
@@ -145,6 +146,7 @@ void TNetz::T_Netz_Berechnung()
 
     m_hpPictures.show(pictureIndex(hp, 'F', balanced));
     m_tpPictures.show(pictureIndex(tp, 'H', balanced));
+    m_normwerte->update();
 }
 
 } // namespace ampero
