@@ -7,6 +7,7 @@
 #include "pages/dBuV.h"
 #include "pages/gleichwSchalt.h"
 #include "pages/LCSchwingkreis.h"
+#include "pages/LNetz.h"
 #include "pages/PITAtt.h"
 #include "pages/PiNetz.h"
 #include "pages/TNetz.h"
@@ -72,7 +73,7 @@ constexpr PageEntry kPages[TForm1::kPageCount] = {
     {"PI / T Att", "PITAtt", 150, make<PITAtt>},
     {"Par-/Ser-Trans.", "gleichwSchalt", 160, make<gleichwSchalt>},
     {"R - Anpassnetzwerk", "RNetz", 170, make<RNetz>},
-    {"L - Anpassnetzwerk", "LNetz", 180, make<Page>},
+    {"L - Anpassnetzwerk", "LNetz", 180, make<LNetz>},
     {"Pi - Anpassnetzwerk", "PiNetz", 190, make<PiNetz>},
     {"T - Anpassnetzwerk", "TNetz", 200, make<TNetz>},
     {"VSWR, RL, r", "VSWR", 210, make<VSWR>},
