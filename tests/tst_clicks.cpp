@@ -126,7 +126,7 @@ private slots:
         QVERIFY2(missed.isEmpty(), qPrintable(missed.join(", ")));
     }
 
-    // The standard-value windows and the pad pages' buttons that open them: every button and
+    // The standard-value windows and the pages' buttons that open them: every button and
     // series choice lies where a click finds it, and so does each window's "Kopieren".
     void everyControlOfTheStandardValueWindowsLiesOpen()
     {
@@ -139,7 +139,10 @@ private slots:
                 covered << w->objectName() + " (" + (hit ? hit->objectName() : "none") + ")";
         };
         for (auto [page, name, button] : {std::tuple{8, "PiT_Normwerte", "PiT_B_Normwerte"},
-                                          std::tuple{10, "R_Normwerte", "R_B_Normwerte"}}) {
+                                          std::tuple{10, "R_Normwerte", "R_B_Normwerte"},
+                                          std::tuple{11, "L_Normwerte", "L_B_Normwerte"},
+                                          std::tuple{12, "Pi_Normwerte", "Pi_B_Normwerte"},
+                                          std::tuple{13, "T_Normwerte", "T_B_Normwerte"}}) {
             Form1->PageControl1->setCurrentIndex(page);
             QApplication::processEvents();
             check(Form1, driver::find(button));
@@ -161,7 +164,8 @@ private slots:
                     check(window, b);
             window->close();
         }
-        QCOMPARE(controls, 2 + 2 * (5 + 2) + 5);
+        // a button on each page; one series choice in the pad windows, two in the others
+        QCOMPARE(controls, 5 + 2 * (5 + 2) + 3 * (10 + 2) + 5);
         QVERIFY2(covered.isEmpty(), qPrintable(covered.join(", ")));
     }
 };

@@ -328,29 +328,51 @@ private slots:
         QCOMPARE(built->item(0, 0)->text(), QString("Hochpass: Durchgangsdämpfung TL"));
     }
 
-    // The Pi and T matching pages: six coils and capacitors in E12, and both networks built
-    // from them at F with the coils' Q, worked out here from the impedances seen towards the
-    // load, node by node.
+    // The L, Pi and T matching pages: their coils and capacitors in E12, and both networks
+    // built from them at F with the coils' Q, worked out here from the impedances seen
+    // towards the load, node by node.
     void matchingPages_data()
     {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("prefix");
-        QTest::addColumn<QString>("places"); // s series, p shunt, from Z1 to Z2
-        QTest::newRow("Pi") << 12 << "Pi" << "psp";
-        QTest::newRow("T") << 13 << "T" << "sps";
+        QTest::addColumn<QStringList>("fields"); // the table's rows
+        QTest::addColumn<QList<int>>("fromZ1");  // a variant's rows in their order from Z1
+        QTest::addColumn<QString>("places");     // s series, p shunt, in that order
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("L, R1 > R2") << 11 << "L"
+                                   << QStringList{"L_E_HP_C", "L_E_HP_L", "L_E_TP_L", "L_E_TP_C"}
+                                   << QList<int>{1, 0} << "ps" << QStringList();
+        QTest::newRow("L, R1 < R2, balanced")
+            << 11 << "L" << QStringList{"L_E_HP_C", "L_E_HP_L", "L_E_TP_L", "L_E_TP_C"}
+            << QList<int>{0, 1} << "sp" << QStringList{"L_E_Z2=600", "L_E_Z2j=-40"};
+        QTest::newRow("Pi") << 12 << "Pi"
+                            << QStringList{"Pi_E_HP_Xp1", "Pi_E_HP_Xs", "Pi_E_HP_Xp2",
+                                           "Pi_E_TP_Xp1", "Pi_E_TP_Xs", "Pi_E_TP_Xp2"}
+                            << QList<int>{0, 1, 2} << "psp" << QStringList();
+        QTest::newRow("T") << 13 << "T"
+                           << QStringList{"T_E_HP_Xs1", "T_E_HP_Xp", "T_E_HP_Xs2", "T_E_TP_Xs1",
+                                          "T_E_TP_Xp", "T_E_TP_Xs2"}
+                           << QList<int>{0, 1, 2} << "sps" << QStringList();
     }
 
     void matchingPages()
     {
         QFETCH(int, page);
         QFETCH(QString, prefix);
+        QFETCH(QStringList, fields);
+        QFETCH(QList<int>, fromZ1);
         QFETCH(QString, places);
+        QFETCH(QStringList, entries);
         using C = std::complex<double>;
         Form1->PageControl1->setCurrentIndex(page);
         auto* p = qobject_cast<Page*>(Form1->PageControl1->widget(page));
         p->loadFactoryDefaults();
+        driver::enterEach(entries);
+        const bool balanced = !entries.isEmpty();
+        if (balanced)
+            driver::find<RadioGroup>(prefix + "_RG_unsym")->setItemIndex(1);
         QTableWidget* t = table(prefix + "_NW_Tabelle");
-        QCOMPARE(t->rowCount(), 6);
+        QCOMPARE(t->rowCount(), static_cast<int>(fields.size()));
         QVERIFY(driver::find<RadioGroup>(prefix + "_RG_E_C"));
         QCOMPARE(driver::find<RadioGroup>(prefix + "_RG_E_L")->itemIndex(), 1);
 
@@ -361,25 +383,29 @@ private slots:
         const C Z2(Zahleneingabe(driver::text(prefix + "_E_Z2")),
                    Zahleneingabe(driver::text(prefix + "_E_Z2j")));
         QTableWidget* built = table(prefix + "_NW_Aufbau");
+        const int n = static_cast<int>(fromZ1.size());
         for (int variant = 0; variant < 2; ++variant) {
-            std::array<C, 3> Z;
-            for (int r = 0; r < 3; ++r) {
-                const QString shown = t->item(3 * variant + r, 2)->text();
-                const double v = Zahleneingabe(shown);
-                QCOMPARE(t->item(3 * variant + r, 1)->text(),
-                         driver::text(prefix + (variant ? "_E_TP_" : "_E_HP_") +
-                                      t->item(3 * variant + r, 0)->text().section(' ', 1)));
-                Z[r] = shown.endsWith('H') ? C(omega * v / QL, omega * v) : C(0, -1 / (omega * v));
+            std::vector<C> Z;
+            for (int i : fromZ1) {
+                const int row = n * variant + i;
+                QCOMPARE(t->item(row, 1)->text(), driver::text(fields[row]));
+                const QString shown = t->item(row, 2)->text();
+                const bool coil = shown.endsWith('H');
+                double v = Zahleneingabe(shown);
+                // two series halves: the whole coil twice one half, the whole capacitor half
+                if (balanced && places[static_cast<int>(Z.size())] == 's')
+                    v = coil ? 2 * v : v / 2;
+                Z.push_back(coil ? C(omega * v / QL, omega * v) : C(0, -1 / (omega * v)));
             }
             // impedance seen into each element towards the load
-            std::array<C, 4> look;
-            look[3] = Z2;
-            for (int r = 2; r >= 0; --r)
+            std::vector<C> look(static_cast<std::size_t>(n + 1));
+            look[n] = Z2;
+            for (int r = n - 1; r >= 0; --r)
                 look[r] = places[r] == 's' ? Z[r] + look[r + 1]
                                            : Z[r] * look[r + 1] / (Z[r] + look[r + 1]);
             const double U0 = 2;
             C U = U0 * look[0] / (Z1 + look[0]);
-            for (int r = 0; r < 3; ++r)
+            for (int r = 0; r < n; ++r)
                 if (places[r] == 's')
                     U = U / look[r] * look[r + 1];
             const double delivered = std::norm(U) * Z2.real() / std::norm(Z2);

@@ -8,6 +8,7 @@ class QPushButton;
 namespace ampero {
 
 class EditField;
+class NormwerteFenster;
 class RadioGroup;
 class SpannungStromFenster;
 
@@ -28,12 +29,16 @@ public:
     // Shows the picture of each form by its code (1 … 4, 5 more for a balanced network).
     void L_Bilder_Auswahl(int LBild_HP, int LBild_TP);
     void L_B_UIClick();
+    void L_B_NormwerteClick();
 
     RadioGroup* L_RG_unsym = nullptr;
     QPushButton* L_B_UI = nullptr;
+    QPushButton* L_B_Normwerte = nullptr;
+    NormwerteFenster* normwerte() const { return m_normwerte; }
 
 private:
     SpannungStromFenster* m_window;
+    NormwerteFenster* m_normwerte = nullptr;
     EditField* m_F;
     EditField* m_Z1;
     EditField* m_Z1j;
