@@ -10,6 +10,7 @@
 #include "windows/SpannungStrom.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QtTest>
@@ -125,6 +126,49 @@ private slots:
         }
         QCOMPARE(clicked, 5);
         QVERIFY2(missed.isEmpty(), qPrintable(missed.join(", ")));
+    }
+
+    // The standard-value windows and the pages' buttons that open them: every button and
+    // series choice lies where a click finds it, and so does each window's "Kopieren".
+    void everyControlOfTheStandardValueWindowsLiesOpen()
+    {
+        QStringList covered;
+        int controls = 0;
+        const auto check = [&](QWidget* window, QWidget* w) {
+            ++controls;
+            QWidget* hit = window->childAt(w->mapTo(window, w->rect().center()));
+            if (hit != w && !w->isAncestorOf(hit))
+                covered << w->objectName() + " (" + (hit ? hit->objectName() : "none") + ")";
+        };
+        for (auto [page, name, button] : {std::tuple{8, "PiT_Normwerte", "PiT_B_Normwerte"},
+                                          std::tuple{10, "R_Normwerte", "R_B_Normwerte"},
+                                          std::tuple{11, "L_Normwerte", "L_B_Normwerte"},
+                                          std::tuple{12, "Pi_Normwerte", "Pi_B_Normwerte"},
+                                          std::tuple{13, "T_Normwerte", "T_B_Normwerte"}}) {
+            Form1->PageControl1->setCurrentIndex(page);
+            QApplication::processEvents();
+            check(Form1, driver::find(button));
+            QWidget* window = driver::find(name);
+            window->show();
+            QApplication::processEvents();
+            for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+                if (!qobject_cast<QAbstractItemView*>(b->parentWidget())) // a table's corner
+                    check(window, b);
+            window->close();
+        }
+        for (QWidget* window : {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5),
+                                static_cast<QWidget*>(Form6), static_cast<QWidget*>(Form7),
+                                static_cast<QWidget*>(Form8)}) {
+            window->show();
+            QApplication::processEvents();
+            for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+                if (b->objectName().endsWith("_B_Kopieren"))
+                    check(window, b);
+            window->close();
+        }
+        // a button on each page; one series choice in the pad windows, two in the others
+        QCOMPARE(controls, 5 + 2 * (5 + 2) + 3 * (10 + 2) + 5);
+        QVERIFY2(covered.isEmpty(), qPrintable(covered.join(", ")));
     }
 
     // The frequency-response windows have no input fields; their choices and buttons lie

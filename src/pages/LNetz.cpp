@@ -1,6 +1,7 @@
 #include "LNetz.h"
 
 #include "app/Ampero361.h"
+#include "rf/ESeries.h"
 #include "rf/LNetwork.h"
 #include "rf/Response.h"
 #include "settings/IniDocument.h"
@@ -11,6 +12,7 @@
 #include "widgets/Fields.h"
 #include "widgets/InputFields.h"
 #include "widgets/RadioGroup.h"
+#include "windows/Normwerte.h"
 #include "windows/Frequenzgang.h"
 #include "windows/SpannungStrom.h"
 
@@ -163,9 +165,14 @@ LNetz::LNetz(QWidget* parent)
     L_B_UI->setObjectName(QStringLiteral("L_B_UI"));
     L_B_UI->setGeometry(200, 118, 130, 24);
     L_B_UI->setToolTip(QStringLiteral("Anzeige der Spannungen und Ströme der Bauteile"));
+    L_B_Normwerte = new QPushButton(QStringLiteral("Normwerte"), outputs);
+    L_B_Normwerte->setObjectName(QStringLiteral("L_B_Normwerte"));
+    L_B_Normwerte->setGeometry(8, 118, 92, 24);
+    L_B_Normwerte->setToolTip(
+        QStringLiteral("Nächste Normwerte der Bauteile und die damit aufgebauten Netzwerke"));
     L_B_FG = new QPushButton(QStringLiteral("Frequenzgang"), outputs);
     L_B_FG->setObjectName(QStringLiteral("L_B_FG"));
-    L_B_FG->setGeometry(60, 118, 130, 24);
+    L_B_FG->setGeometry(104, 118, 92, 24);
     L_B_FG->setToolTip(QStringLiteral("Dämpfung und Rückflussdämpfung über der Frequenz"));
 
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
@@ -182,6 +189,49 @@ LNetz::LNetz(QWidget* parent)
     };
     L_RG_unsym->setClickHandler(choiceChanged);
     connect(L_B_UI, &QPushButton::clicked, this, &LNetz::L_B_UIClick);
+    connect(L_B_Normwerte, &QPushButton::clicked, this, &LNetz::L_B_NormwerteClick);
+
+    // The standard values of the four elements, and both forms built from them at F with the
+    // coils' Q; the shunt element stands on the side with the larger real part. A balanced
+    // form's series element is bought as its two halves.
+    using NW = NormwerteFenster;
+    m_normwerte = new NormwerteFenster(
+        QStringLiteral("L"), QStringLiteral("L - Anpassnetzwerk"),
+        {{QStringLiteral("Hochpass Xs"), m_hpC, NW::Kind::Reactive},
+         {QStringLiteral("Hochpass Xp"), m_hpL, NW::Kind::Reactive},
+         {QStringLiteral("Tiefpass Xs"), m_tpL, NW::Kind::Reactive},
+         {QStringLiteral("Tiefpass Xp"), m_tpC, NW::Kind::Reactive}},
+        4,
+        [this](const std::vector<double>& v) {
+            const double omega = 2 * M_PI * readValue(m_F);
+            const double QL = readValue(m_QL);
+            const bool balanced = L_RG_unsym->itemIndex() == 1;
+            const rf::Complex Z1(readValue(m_Z1), readValue(m_Z1j));
+            const rf::Complex Z2(readValue(m_Z2), readValue(m_Z2j));
+            const auto element = [&](EditField* field, double shown, bool series) {
+                const bool coil = field->text().trimmed().endsWith(QLatin1Char('H'));
+                const double whole = !(balanced && series) ? shown : coil ? 2 * shown : shown / 2;
+                return ladder::Element{series ? ladder::Place::Series : ladder::Place::Shunt,
+                                       coil ? eseries::coil(whole, omega, QL)
+                                            : eseries::capacitor(whole, omega)};
+            };
+            const auto form = [&](EditField* xs, double s, EditField* xp, double p) {
+                const ladder::Element series = element(xs, s, true);
+                const ladder::Element shunt = element(xp, p, false);
+                return Z1.real() > Z2.real() ? std::vector{shunt, series}
+                                             : std::vector{series, shunt};
+            };
+            std::vector<NW::Line> lines = NW::matchingLines(QStringLiteral("Hochpass"),
+                                                            form(m_hpC, v[0], m_hpL, v[1]), Z1, Z2);
+            for (NW::Line& line : NW::matchingLines(QStringLiteral("Tiefpass"),
+                                                    form(m_tpL, v[2], m_tpC, v[3]), Z1, Z2))
+                lines.push_back(std::move(line));
+            return lines;
+        },
+        this);
+    addContextAction(QStringLiteral("Normwerte anzeigen"), [this] { L_B_NormwerteClick(); });
+    for (EditField* f : {m_hpC, m_hpL, m_tpL, m_tpC})
+        offerPageMenu(f);
     connect(L_B_FG, &QPushButton::clicked, this, &LNetz::L_B_FGClick);
     m_window->setCalculation(choiceChanged);
 
@@ -206,6 +256,10 @@ LNetz::LNetz(QWidget* parent)
             m_filling = false;
             L_Netz_Berechnung();
         });
+    persistence()
+        .section(QStringLiteral("Normwerte"))
+        .item(m_normwerte->seriesGroup(NW::Kind::Capacitor), "L_Kondensatoren", 1, 1, 1)
+        .item(m_normwerte->seriesGroup(NW::Kind::Coil), "L_Spulen", 1, 1, 1);
 
     const auto range = [](const char* min, const char* max) {
         return FieldRule{.min = QLatin1String(min), .max = QLatin1String(max)};
@@ -291,6 +345,7 @@ void LNetz::L_Netz_Berechnung()
     block(QStringLiteral(" Tiefpass"), tp, false);
 
     L_Bilder_Auswahl(codes.highPass, codes.lowPass);
+    m_normwerte->update();
     m_response->setCurves(
         {{QStringLiteral("Hochpass"), response::lNetwork(F, R1, X1, R2, X2, hpZ)},
          {QStringLiteral("Tiefpass"), response::lNetwork(F, R1, X1, R2, X2, tpZ)}});
@@ -313,6 +368,8 @@ void LNetz::L_Bilder_Auswahl(int LBild_HP, int LBild_TP)
     m_highPass.show(index(LBild_HP));
     m_lowPass.show(index(LBild_TP));
 }
+
+void LNetz::L_B_NormwerteClick() { m_normwerte->open(); }
 
 void LNetz::L_B_UIClick()
 {

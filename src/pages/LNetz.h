@@ -8,6 +8,7 @@ class QPushButton;
 namespace ampero {
 
 class EditField;
+class NormwerteFenster;
 class Frequenzgang;
 class RadioGroup;
 class SpannungStromFenster;
@@ -29,15 +30,19 @@ public:
     // Shows the picture of each form by its code (1 … 4, 5 more for a balanced network).
     void L_Bilder_Auswahl(int LBild_HP, int LBild_TP);
     void L_B_UIClick();
+    void L_B_NormwerteClick();
     void L_B_FGClick();
 
     RadioGroup* L_RG_unsym = nullptr;
     QPushButton* L_B_UI = nullptr;
+    QPushButton* L_B_Normwerte = nullptr;
     QPushButton* L_B_FG = nullptr;
+    NormwerteFenster* normwerte() const { return m_normwerte; }
     Frequenzgang* frequenzgang() const { return m_response; }
 
 private:
     SpannungStromFenster* m_window;
+    NormwerteFenster* m_normwerte = nullptr;
     Frequenzgang* m_response; // follows every calculation of the page
     EditField* m_F;
     EditField* m_Z1;

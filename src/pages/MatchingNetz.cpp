@@ -2,6 +2,7 @@
 
 #include "app/Ampero361.h"
 #include "platform/MessageBoxes.h"
+#include "rf/ESeries.h"
 #include "rf/PiNetwork.h"
 #include "values/DisplayOptions.h"
 #include "values/FloatGuard.h"
@@ -12,6 +13,7 @@
 #include "widgets/Handlers.h"
 #include "widgets/InputFields.h"
 #include "widgets/RadioGroup.h"
+#include "windows/Normwerte.h"
 #include "windows/Frequenzgang.h"
 
 #include <cmath>
@@ -194,10 +196,11 @@ MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
     boldFont.setBold(true);
     B_UI->setFont(boldFont);
     B_UI->setToolTip(QStringLiteral("Anzeige der Spannungen und Ströme der Bauteile"));
+    offerStandardValues(outputs);
     // over "U / I", right of the element rows, in three lines
     B_FG = new QPushButton(QStringLiteral("Fre-\nquenz-\ngang"), outputs);
     B_FG->setObjectName(name("_B_FG"));
-    B_FG->setGeometry(284, 32, 54, 74);
+    B_FG->setGeometry(284, 65, 54, 46);
     B_FG->setToolTip(QStringLiteral("Dämpfung und Rückflussdämpfung über der Frequenz"));
 
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
@@ -407,6 +410,67 @@ long double MatchingNetz::operatingQ(long double Qmin)
     writeText(m_Q, fixedText(Q));
     return Q;
 }
+
+// The standard values of the six coils and capacitors, and both networks built from them at F
+// with the coils' Q. A balanced network's series element is bought as its two halves.
+void MatchingNetz::offerStandardValues(QWidget* outputs)
+{
+    using NW = NormwerteFenster;
+    B_Normwerte = new QPushButton(QStringLiteral("Norm-\nwerte"), outputs);
+    B_Normwerte->setObjectName(m_texts.prefix + QStringLiteral("_B_Normwerte"));
+    B_Normwerte->setGeometry(284, 22, 54, 40);
+    B_Normwerte->setToolTip(
+        QStringLiteral("Nächste Normwerte der Bauteile und die damit aufgebauten Netzwerke"));
+    std::vector<NW::Part> parts;
+    for (const char* variant : {"Hochpass ", "Tiefpass "})
+        for (std::size_t r = 0; r < 3; ++r)
+            parts.push_back({QLatin1String(variant) + m_texts.rows[r],
+                             (variant[0] == 'H' ? m_hp : m_tp)[r], NW::Kind::Reactive});
+    m_normwerte = new NormwerteFenster(
+        m_texts.prefix, m_texts.title.trimmed(), std::move(parts), 4,
+        [this](const std::vector<double>& v) {
+            const double omega = 2 * M_PI * readValue(m_F);
+            const double QL = readValue(m_QL);
+            const bool balanced = RG_unsym->itemIndex() == 1;
+            const auto network = [&](const std::array<EditField*, 4>& fields, std::size_t first) {
+                std::vector<ladder::Element> elements;
+                for (std::size_t r = 0; r < 3; ++r) {
+                    const bool series = m_texts.rows[r].startsWith(QLatin1String("Xs"));
+                    const bool coil = fields[r]->text().trimmed().endsWith(QLatin1Char('H'));
+                    const double shown = v[first + r];
+                    const double whole = !(balanced && series) ? shown
+                                         : coil                ? 2 * shown
+                                                               : shown / 2;
+                    elements.push_back({series ? ladder::Place::Series : ladder::Place::Shunt,
+                                        coil ? eseries::coil(whole, omega, QL)
+                                             : eseries::capacitor(whole, omega)});
+                }
+                return elements;
+            };
+            const rf::Complex Z1(readValue(m_Z1), readValue(m_Z1j));
+            const rf::Complex Z2(readValue(m_Z2), readValue(m_Z2j));
+            std::vector<NW::Line> lines =
+                NW::matchingLines(QStringLiteral("Hochpass"), network(m_hp, 0), Z1, Z2);
+            for (NW::Line& line :
+                 NW::matchingLines(QStringLiteral("Tiefpass"), network(m_tp, 3), Z1, Z2))
+                lines.push_back(std::move(line));
+            return lines;
+        },
+        this);
+    connect(B_Normwerte, &QPushButton::clicked, this, &MatchingNetz::B_NormwerteClick);
+    addContextAction(QStringLiteral("Normwerte anzeigen"), [this] { B_NormwerteClick(); });
+    for (std::size_t r = 0; r < 3; ++r) {
+        offerPageMenu(m_hp[r]);
+        offerPageMenu(m_tp[r]);
+    }
+    persistence()
+        .section(QStringLiteral("Normwerte"))
+        .item(m_normwerte->seriesGroup(NW::Kind::Capacitor), m_texts.prefix + "_Kondensatoren", 1,
+              1, 1)
+        .item(m_normwerte->seriesGroup(NW::Kind::Coil), m_texts.prefix + "_Spulen", 1, 1, 1);
+}
+
+void MatchingNetz::B_NormwerteClick() { m_normwerte->open(); }
 
 void MatchingNetz::memoBlock(MemoTable& memo, const QString& title,
                              const std::array<MemoElement, 3>& rows, const matching::Analysis& a,

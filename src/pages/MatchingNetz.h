@@ -18,6 +18,7 @@ namespace ampero {
 class EditField;
 class Frequenzgang;
 class MemoTable;
+class NormwerteFenster;
 class RadioGroup;
 
 // What the Pi and the T matching network pages share: the inputs with the bandwidth and Q
@@ -48,6 +49,7 @@ public:
     void RG_AuswahlClick();
     void RG_EinvorgabeClick();
     void B_UIClick();
+    void B_NormwerteClick();
 
     double Q_min = 0; // the minimum operating Q, with the correction
     double Q_E = 0;   // the operating Q the user chose
@@ -59,6 +61,8 @@ public:
     QWidget* RG_Betriebsguete = nullptr;
     QLabel* bandwidthLabel = nullptr;
     QPushButton* B_UI = nullptr;
+    QPushButton* B_Normwerte = nullptr;
+    NormwerteFenster* normwerte() const { return m_normwerte; }
     QPushButton* B_FG = nullptr; // opens the frequency response
     Frequenzgang* frequenzgang() const { return m_response; }
 
@@ -111,8 +115,10 @@ protected:
     std::array<EditField*, 4> m_tp{};
     PictureSet m_hpPictures;
     PictureSet m_tpPictures;
+    NormwerteFenster* m_normwerte = nullptr; // the page's calculation ends by updating it
 
 private:
+    void offerStandardValues(QWidget* outputs);
     void runCalculation();
     bool bandwidthCheck(long double F);
     void impedanceEntered(bool withBandwidthCheck);

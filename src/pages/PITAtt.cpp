@@ -8,6 +8,7 @@
 #include "widgets/Handlers.h"
 #include "widgets/InputFields.h"
 #include "widgets/RadioGroup.h"
+#include "windows/Normwerte.h"
 #include "windows/Frequenzgang.h"
 #include "windows/SpannungStrom.h"
 
@@ -89,14 +90,51 @@ PITAtt::PITAtt(QWidget* parent)
     PiT_B_FG->setGeometry(132, 106, 104, 28);
     PiT_B_FG->setToolTip(QStringLiteral("Dämpfung und Rückflussdämpfung über der Frequenz"));
 
+    PiT_B_Normwerte = new QPushButton(QStringLiteral("Normwerte"), outputs);
+    PiT_B_Normwerte->setObjectName(QStringLiteral("PiT_B_Normwerte"));
+    PiT_B_Normwerte->setGeometry(20, 106, 104, 28);
+    PiT_B_Normwerte->setToolTip(QStringLiteral(
+        "Nächste Normwerte der Widerstände und das damit aufgebaute Dämpfungsglied"));
+
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
              QRect(0, 362, 676, 20))
         ->setAlignment(Qt::AlignCenter);
+
+    // The standard values of the fields as shown; a balanced pad's series halves are bought
+    // as such, and two of them in the lines act as one whole resistor.
+    using NW = NormwerteFenster;
+    m_normwerte = new NormwerteFenster(
+        QStringLiteral("PiT"), QStringLiteral("Pi / T-Dämpfungsglied"),
+        {{QStringLiteral("Pi  R1"), m_piR1, NW::Kind::Resistor},
+         {QStringLiteral("Pi  R2, R3"), m_piR23, NW::Kind::Resistor},
+         {QStringLiteral("T  R1"), m_tR1, NW::Kind::Resistor},
+         {QStringLiteral("T  R2, R3"), m_tR23, NW::Kind::Resistor}},
+        6,
+        [this](const std::vector<double>& r) {
+            const double Z = readValue(m_Z);
+            const double series = PiT_RG_unsym->itemIndex() == 1 ? 2 : 1;
+            const auto value = [&r](std::size_t i) { return r[i]; };
+            const std::vector<ladder::Element> pi = {{ladder::Place::Shunt, value(1)},
+                                                     {ladder::Place::Series, series * value(0)},
+                                                     {ladder::Place::Shunt, value(1)}};
+            const std::vector<ladder::Element> t = {{ladder::Place::Series, series * value(3)},
+                                                    {ladder::Place::Shunt, value(2)},
+                                                    {ladder::Place::Series, series * value(3)}};
+            std::vector<NW::Line> lines = NW::padLines(QStringLiteral("Pi"), pi, Z, Z);
+            for (NW::Line& line : NW::padLines(QStringLiteral("T"), t, Z, Z))
+                lines.push_back(std::move(line));
+            return lines;
+        },
+        this);
+    addContextAction(QStringLiteral("Normwerte anzeigen"), [this] { PiT_B_NormwerteClick(); });
+    for (EditField* f : {m_piR1, m_piR23, m_tR1, m_tR23})
+        offerPageMenu(f);
 
     m_piPictures.show(0);
     m_tPictures.show(0);
     PiT_RG_unsym->setClickHandler([this] { PiT_RG_unsymClick(); });
     connect(PiT_B_UI, &QPushButton::clicked, this, &PITAtt::PiT_B_UIClick);
+    connect(PiT_B_Normwerte, &QPushButton::clicked, this, &PITAtt::PiT_B_NormwerteClick);
     connect(PiT_B_FG, &QPushButton::clicked, this, &PITAtt::PiT_B_FGClick);
     m_window->setCalculation([this] { PiT_Berechnung(); });
 
@@ -116,7 +154,9 @@ PITAtt::PITAtt(QWidget* parent)
         .section(QStringLiteral("PI-T-Att"))
         .item(PiT_RG_unsym, "unsym", 0, 0, 0)
         .section(QStringLiteral("Pi-T-Att"))
-        .item(w->peakOrRms(), "Ueff/Us", 1, 1, 1);
+        .item(w->peakOrRms(), "Ueff/Us", 1, 1, 1)
+        .section(QStringLiteral("Normwerte"))
+        .item(m_normwerte->seriesGroup(NW::Kind::Resistor), "PiT_Widerstaende", 2, 2, 2);
 
     // The attenuation is a number of the attenuator's own protocol: message set B, no test
     // for an empty text, shown as fixed text in every notation.
@@ -165,6 +205,7 @@ void PITAtt::PiT_Berechnung()
     writeValue(m_tR23, r.tR23, kOhm);
     row("   R2-", t.tR2);
     row("   R3-", t.tR3);
+    m_normwerte->update();
 
     // The pads as built: the resistors the fields show, a balanced series pair as one.
     pads::Attenuator built = pad;
@@ -192,6 +233,7 @@ void PITAtt::PiT_RG_unsymClick()
 
 void PITAtt::PiT_B_UIClick() { showWindow(m_window); }
 
+void PITAtt::PiT_B_NormwerteClick() { m_normwerte->open(); }
 void PITAtt::PiT_B_FGClick() { m_response->showBeside(this); }
 
 // The results are not stored: they follow from the inputs, and so does the window's table.

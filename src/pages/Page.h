@@ -2,9 +2,13 @@
 
 #include "settings/Persistence.h"
 
+#include <functional>
 #include <QWidget>
+#include <vector>
 
 class QLabel;
+class QLineEdit;
+class QMenu;
 
 namespace ampero {
 
@@ -41,13 +45,29 @@ public:
     static QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry,
                             const QString& name = {});
 
+    // The page's labels and field texts as a tab-separated table: one line per row of the
+    // page as it stands, left to right, so that it pastes into a spreadsheet.
+    QString valuesTable() const;
+    // "Werte kopieren": the table to the clipboard.
+    void copyValues() const;
+
 protected:
     // The page's declaration of its settings keys and factory values.
     Persistence& persistence() { return m_persistence; }
 
+    // An entry of the page's context menu before "Werte kopieren".
+    void addContextAction(const QString& text, std::function<void()> action);
+    // The field's own context menu (copy, select all) with the page's entries under it.
+    void offerPageMenu(QLineEdit* field);
+
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
+    void addPageEntries(QMenu& menu) const;
+
     int m_helpContext = -1;
     Persistence m_persistence;
+    std::vector<std::pair<QString, std::function<void()>>> m_contextActions;
 };
 
 } // namespace ampero

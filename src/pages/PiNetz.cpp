@@ -7,6 +7,7 @@
 #include "widgets/EditField.h"
 #include "widgets/Fields.h"
 #include "widgets/RadioGroup.h"
+#include "windows/Normwerte.h"
 #include "windows/Frequenzgang.h"
 
 namespace ampero {
@@ -118,6 +119,7 @@ void PiNetz::Pi_Netz_Berechnung()
 
     m_hpPictures.show(balanced ? 1 : 0);
     m_tpPictures.show(balanced ? 1 : 0);
+    m_normwerte->update();
     m_response->setCurves({{QStringLiteral("Hochpass"), response::piNetwork(F, s, hp)},
                            {QStringLiteral("Tiefpass"), response::piNetwork(F, s, tp)}});
 }

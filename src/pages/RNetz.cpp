@@ -11,6 +11,7 @@
 #include "widgets/Fields.h"
 #include "widgets/InputFields.h"
 #include "widgets/RadioGroup.h"
+#include "windows/Normwerte.h"
 #include "windows/Frequenzgang.h"
 #include "windows/SpannungStrom.h"
 
@@ -113,9 +114,48 @@ RNetz::RNetz(QWidget* parent)
     R_B_FG->setGeometry(columns[0], 32 + 26 * 3 - 1, 90, 24);
     R_B_FG->setToolTip(QStringLiteral("Dämpfung und Rückflussdämpfung über der Frequenz"));
 
+    R_B_Normwerte = new QPushButton(QStringLiteral("Normwerte"), inputs);
+    R_B_Normwerte->setObjectName(QStringLiteral("R_B_Normwerte"));
+    R_B_Normwerte->setGeometry(276, 138, 96, 26);
+    R_B_Normwerte->setToolTip(
+        QStringLiteral("Nächste Normwerte der Widerstände und die damit aufgebauten Netzwerke"));
+
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
              QRect(286, 372, 384, 18))
         ->setAlignment(Qt::AlignCenter);
+
+    // The standard values of the fields as shown: a balanced pad's series halves are bought
+    // as such, and the two halves in the lines act as one whole resistor.
+    using NW = NormwerteFenster;
+    const auto part = [](const char* label, EditField* field) {
+        return NW::Part{QString::fromUtf8(label), field, NW::Kind::Resistor};
+    };
+    m_normwerte = new NormwerteFenster(
+        QStringLiteral("R"), QStringLiteral("R-Anpassnetzwerk"),
+        {part("L  R1", m_lR1), part("L  R2", m_lR2), part("Pi  R1", m_piR1), part("Pi  R2", m_piR2),
+         part("Pi  R3", m_piR3), part("T  R1", m_tR1), part("T  R2", m_tR2), part("T  R3", m_tR3)},
+        9,
+        [this](const std::vector<double>& r) {
+            const double Z1 = readValue(m_Z1);
+            const double Z2 = readValue(m_Z2);
+            const double s = R_RG_unsym->itemIndex() == 1 ? 2 : 1;
+            const auto v = [&r](std::size_t i) { return r[i]; };
+            std::vector<NW::Line> lines = NW::padLines(
+                QStringLiteral("L"), pads::lLadder({s * v(0), v(1), Z1 <= Z2, 0}), Z1, Z2);
+            for (NW::Line& line :
+                 NW::padLines(QStringLiteral("Pi"),
+                              pads::piLadder(pads::PiPad{v(2), s * v(3), v(4)}), Z1, Z2))
+                lines.push_back(std::move(line));
+            for (NW::Line& line :
+                 NW::padLines(QStringLiteral("T"),
+                              pads::tLadder(pads::TPad{s * v(5), v(6), s * v(7)}), Z1, Z2))
+                lines.push_back(std::move(line));
+            return lines;
+        },
+        this);
+    addContextAction(QStringLiteral("Normwerte anzeigen"), [this] { R_B_NormwerteClick(); });
+    for (EditField* f : {m_lR1, m_lR2, m_piR1, m_piR2, m_piR3, m_tR1, m_tR2, m_tR3})
+        offerPageMenu(f);
 
     m_lPictures.show(0);
     m_piPictures.show(0);
@@ -123,6 +163,7 @@ RNetz::RNetz(QWidget* parent)
     R_RG_unsym->setClickHandler([this] { R_Netz_Berechnung(); });
     R_RG_LNetz->setClickHandler([this] { R_Netz_Berechnung(); });
     connect(R_B_UI, &QPushButton::clicked, this, &RNetz::R_B_UIClick);
+    connect(R_B_Normwerte, &QPushButton::clicked, this, &RNetz::R_B_NormwerteClick);
     connect(R_B_FG, &QPushButton::clicked, this, &RNetz::R_B_FGClick);
     m_window->setCalculation([this] { R_Netz_Berechnung(); });
 
@@ -139,6 +180,8 @@ RNetz::RNetz(QWidget* parent)
         .text(w->otherUnitLabel(), "P2", "56,99", "30,000 dBm")
         .item(w->peakOrRms(), "Ueff/Us", 1, 1, 1)
         .item(R_RG_LNetz, "L-Netz", 0, 0, 1)
+        .section(QStringLiteral("Normwerte"))
+        .item(m_normwerte->seriesGroup(NW::Kind::Resistor), "R_Widerstaende", 2, 2, 2)
         .afterLoad([this] { R_Netz_Berechnung(); });
 
     const auto range = [](const char* min, const char* max) {
@@ -235,6 +278,7 @@ void RNetz::R_Netz_Berechnung()
     writeText(L_R_Netz_Min_A, QStringLiteral("Dämpfung >  ") +
                                   Zahlenausgabe(static_cast<double>(minimum.Dmin)) +
                                   QStringLiteral(" dB"));
+    m_normwerte->update();
 
     // The pads as built: the resistors the fields show, a balanced series pair as one.
     const long double series = balanced ? 2 : 1;
@@ -255,6 +299,7 @@ void RNetz::R_Netz_Berechnung()
 
 void RNetz::R_B_UIClick() { showWindow(m_window); }
 
+void RNetz::R_B_NormwerteClick() { m_normwerte->open(); }
 void RNetz::R_B_FGClick() { m_response->showBeside(this); }
 
 // The results are not among the factory texts: they are computed from the factory inputs.

@@ -10,6 +10,7 @@ namespace ampero {
 
 class EditField;
 class RadioGroup;
+class NormwerteFenster;
 class Frequenzgang;
 class SpannungStromFenster;
 
@@ -27,17 +28,21 @@ public:
 
     void R_Netz_Berechnung();
     void R_B_UIClick();
+    void R_B_NormwerteClick();
     void R_B_FGClick();
 
     RadioGroup* R_RG_unsym = nullptr;
     RadioGroup* R_RG_LNetz = nullptr;
     QLabel* L_R_Netz_Min_A = nullptr;
     QPushButton* R_B_UI = nullptr;
+    QPushButton* R_B_Normwerte = nullptr;
     QPushButton* R_B_FG = nullptr;
+    NormwerteFenster* normwerte() const { return m_normwerte; }
     Frequenzgang* frequenzgang() const { return m_response; }
 
 private:
     SpannungStromFenster* m_window;
+    NormwerteFenster* m_normwerte = nullptr;
     Frequenzgang* m_response;
     EditField* m_Z1;
     EditField* m_Z2;

@@ -1,5 +1,6 @@
 #include "SpannungStrom.h"
 
+#include "Normwerte.h"
 #include "platform/Help.h"
 #include "platform/WindowStyles.h"
 #include "rf/Levels.h"
@@ -331,6 +332,11 @@ SpannungStromFenster::SpannungStromFenster(UiNetwork network)
     m_close->setObjectName(QLatin1String(d.closeButton));
     m_close->setGeometry(width - kMargin - 100, y, 100, 28);
     connect(m_close, &QPushButton::clicked, this, &SpannungStromFenster::Button1Click);
+    m_copy = new QPushButton(QStringLiteral("Kopieren"), this);
+    m_copy->setObjectName(prefix + QStringLiteral("_B_Kopieren"));
+    m_copy->setGeometry(width - kMargin - 210, y, 100, 28);
+    m_copy->setToolTip(QStringLiteral("Kopiert die Tabelle als Text mit Tabulatoren"));
+    connect(m_copy, &QPushButton::clicked, this, &SpannungStromFenster::KopierenClick);
     setFixedSize(width, y + 38);
 
     m_peakOrRms->setClickHandler([this] { runCalculation(); });
@@ -423,7 +429,24 @@ void SpannungStromFenster::runCalculation()
         m_calculation();
 }
 
+QString SpannungStromFenster::tableText() const
+{
+    QStringList lines;
+    for (const QString& line : m_memo->toPlainText().split(QLatin1Char('\n'))) {
+        if (line.contains(QChar(0x00AF)) &&
+            line.trimmed().count(QChar(0x00AF)) == line.trimmed().size())
+            continue; // the rule under a header
+        QStringList cells = line.split(QLatin1Char('\t'));
+        for (QString& cell : cells)
+            cell = cell.trimmed();
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
 void SpannungStromFenster::Button1Click() { close(); }
+
+void SpannungStromFenster::KopierenClick() { copyToClipboard(tableText()); }
 
 void SpannungStromFenster::LHilfeClick() { openHelp(m_helpContext, m_title); }
 

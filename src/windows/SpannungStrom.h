@@ -105,8 +105,14 @@ public:
     PictureSet& pictures(int place = 0) { return m_places.at(static_cast<std::size_t>(place)); }
     int helpContext() const { return m_helpContext; }
 
-    void Button1Click(); // "Schließen" (Button2 in the R network's window)
-    void LHilfeClick();  // " Hilfe ": the help at the window's context number
+    // The memo's table as tab-separated text for a spreadsheet: the rule lines left out,
+    // every cell without its padding blanks.
+    QString tableText() const;
+    QPushButton* copyButton() const { return m_copy; }
+
+    void Button1Click();  // "Schließen" (Button2 in the R network's window)
+    void KopierenClick(); // "Kopieren": the table to the clipboard
+    void LHilfeClick();   // " Hilfe ": the help at the window's context number
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -122,6 +128,7 @@ private:
     RadioGroup* m_peakOrRms;
     QPlainTextEdit* m_memo;
     QPushButton* m_close;
+    QPushButton* m_copy;
     std::vector<PictureSet> m_places;
     std::function<void()> m_calculation;
     QPoint m_ownerAtPlacement; // where the main window stood when this one was placed
