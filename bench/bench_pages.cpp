@@ -42,11 +42,12 @@ protected:
 };
 BoxCloser g_boxes;
 
-// The page's first input field: the one its user starts with.
+// The page's first input field in sight: the one its user starts with.
 EditField* typicalField(Page* page)
 {
+    Form1->PageControl1->setCurrentWidget(page);
     for (EditField* f : page->findChildren<EditField*>())
-        if (f->mapsDecimalKey() && f->isEnabled())
+        if (f->mapsDecimalKey() && f->isVisible() && f->isEnabled())
             return f;
     return nullptr;
 }
