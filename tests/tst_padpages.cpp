@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QRadioButton>
 #include <QScreen>
 #include <QtTest>
@@ -508,6 +509,19 @@ private slots:
         } catch (const FloatFault&) {
         }
         QCOMPARE(memoLines(Form7), lines({"vorher"}));
+        // A table is laid out once, however long: line by line, an Enter on a pad page took
+        // longer than its whole calculation.
+        int layouts = 0;
+        const QMetaObject::Connection counting = connect(
+            Form7->memo()->document(), &QTextDocument::contentsChanged, [&layouts] { ++layouts; });
+        {
+            MemoTable table(*Form7);
+            for (int i = 0; i < 100; ++i)
+                table.row(QStringLiteral("   R -"), {table.volts(i), table.amps(i), table.watts(i)});
+        }
+        disconnect(counting);
+        QCOMPARE(memoLines(Form7).size(), 100);
+        QVERIFY2(layouts <= 2, qPrintable(QString::number(layouts))); // cleared, then written
     }
 
     // The windows
