@@ -1,13 +1,15 @@
-// How long starting and closing take with a settings file of 10 MB, in the shapes a
-// hand-edited or damaged file may have: both must stay linear in the file's size.
+// How long starting and closing take with the program's own settings file, and with one of 10 MB in
+// the shapes a hand-edited or damaged file may have: both must stay linear in the file's size.
 #include "app/Ampero361.h"
 #include "platform/Folders.h"
 #include "settings/IniDocument.h"
 #include "settings/Load361.h"
+#include "settings/ProgramState.h"
 #include "settings/Store361.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace ampero;
@@ -104,8 +106,39 @@ void BM_WriteSettings(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 
+// The file the program writes itself, loaded at start-up and stored on closing, from and to
+// the disk: the figure every user meets.
+void BM_LoadProgramFile(benchmark::State& state)
+{
+    IniFileschreiben();
+    const QString path = settingsFile();
+    for (auto _ : state)
+        IniFileLaden(readSettingsFile(path));
+    state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
+}
+
+void BM_StoreProgramFile(benchmark::State& state)
+{
+    IniFileschreiben();
+    for (auto _ : state)
+        IniFileschreiben();
+}
+
+void BM_LoadAndStoreProgramFile(benchmark::State& state)
+{
+    IniFileschreiben();
+    const QString path = settingsFile();
+    for (auto _ : state) {
+        IniFileLaden(readSettingsFile(path));
+        IniFileschreiben();
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_LoadProgramFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StoreProgramFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadAndStoreProgramFile)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LoadSettings)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteSettings)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 

@@ -7,14 +7,19 @@
 
 using namespace ampero;
 
+// The parser on the shapes a field holds: prefix and unit, exponent, a plain number.
 static void BM_Zahleneingabe(benchmark::State& state)
 {
-    const QString text = QStringLiteral("4,70 kΩ");
+    static const QString texts[] = {QStringLiteral("4,70 kΩ"), QStringLiteral("4,70E+03 Ω"),
+                                    QStringLiteral("-12,5")};
+    const QString& text = texts[state.range(0)];
+    state.SetLabel(text.toStdString());
     for (auto _ : state)
         benchmark::DoNotOptimize(Zahleneingabe(text));
 }
-BENCHMARK(BM_Zahleneingabe);
+BENCHMARK(BM_Zahleneingabe)->DenseRange(0, 2);
 
+// A field's text in each notation (prefix symbols, SCI, ENG).
 static void BM_displayWithUnit(benchmark::State& state)
 {
     setNotation(static_cast<Notation>(state.range(0)));
@@ -26,5 +31,36 @@ static void BM_displayWithUnit(benchmark::State& state)
     }
 }
 BENCHMARK(BM_displayWithUnit)->Arg(0)->Arg(1)->Arg(2);
+
+// The three formatters the texts are built from.
+static void BM_Zahlenausgabe(benchmark::State& state)
+{
+    double v = 4700.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Zahlenausgabe(v));
+        v *= 1.0001;
+    }
+}
+BENCHMARK(BM_Zahlenausgabe);
+
+static void BM_fixedText(benchmark::State& state)
+{
+    long double v = -3.5L;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(fixedText(v, 2));
+        v *= 1.0001L;
+    }
+}
+BENCHMARK(BM_fixedText);
+
+static void BM_exponentText(benchmark::State& state)
+{
+    long double v = 4700.0L;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(exponentText(v, 2, 2));
+        v *= 1.0001L;
+    }
+}
+BENCHMARK(BM_exponentText);
 
 BENCHMARK_MAIN();

@@ -9,6 +9,8 @@
 #include "platform/Help.h"
 #include "support/Driver.h"
 #include "values/DisplayOptions.h"
+#include "values/Errors.h"
+#include "values/FloatGuard.h"
 #include "values/ZahlenEinundAusgabe.h"
 #include "widgets/EditField.h"
 #include "widgets/PageControl.h"
@@ -20,6 +22,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QRadioButton>
 #include <QScreen>
 #include <QtTest>
@@ -477,21 +480,48 @@ private slots:
     void memoTableWriter()
     {
         setNotation(Notation::Sci);
-        MemoTable memo(*Form7, MemoTable::Spacing::Tight);
-        memo.header(QStringLiteral("   Hochpass"));
-        memo.rule(3, 51);
-        memo.row(QStringLiteral("    Xs -"), {memo.volts(1.5), memo.amps(0.25), MemoTable::none()});
-        memo.empty();
-        memo.line("  verfügbare Leistung an Z2: " +
-                  MemoTable::value(0.5, QStringLiteral("W"), MemoTable::Spacing::BlankInNotation).text);
+        {
+            MemoTable memo(*Form7, MemoTable::Spacing::Tight);
+            memo.header(QStringLiteral("   Hochpass"));
+            memo.rule(3, 51);
+            memo.row(QStringLiteral("    Xs -"), {memo.volts(1.5), memo.amps(0.25), MemoTable::none()});
+            memo.empty();
+            memo.line("  verfügbare Leistung an Z2: " +
+                      MemoTable::value(0.5, QStringLiteral("W"), MemoTable::Spacing::BlankInNotation).text);
+        } // the memo shows the table when it ends
         QCOMPARE(memoLines(Form7),
                  lines({"   Hochpass" + kHeader, "   " + QString(51, QChar(0x00AF)),
                         "    Xs -\t1,500E+00V\t2,500E-01A\t   -----", "",
                         "  verfügbare Leistung an Z2: 5,000E-01 W"}));
         setNotation(Notation::Prefix);
-        MemoTable again(*Form7, MemoTable::Spacing::Tight);
-        again.row(QStringLiteral("    Xp -"), {again.volts(1.5), again.watts(0.25)});
+        {
+            MemoTable again(*Form7, MemoTable::Spacing::Tight);
+            again.row(QStringLiteral("    Xp -"), {again.volts(1.5), again.watts(0.25)});
+        }
         QCOMPARE(memoLines(Form7), lines({"    Xp -\t1,500 V\t250,000 mW"}));
+        // a fault ends the table with the lines before it shown
+        try {
+            clearFloatFaults();
+            MemoTable broken(*Form7);
+            broken.line(QStringLiteral("vorher"));
+            broken.row(QStringLiteral("danach"), {broken.volts(1e4000L)});
+            QFAIL("a voltage beyond the 64-bit range is no fault");
+        } catch (const FloatFault&) {
+        }
+        QCOMPARE(memoLines(Form7), lines({"vorher"}));
+        // A table is laid out once, however long: line by line, an Enter on a pad page took
+        // longer than its whole calculation.
+        int layouts = 0;
+        const QMetaObject::Connection counting = connect(
+            Form7->memo()->document(), &QTextDocument::contentsChanged, [&layouts] { ++layouts; });
+        {
+            MemoTable table(*Form7);
+            for (int i = 0; i < 100; ++i)
+                table.row(QStringLiteral("   R -"), {table.volts(i), table.amps(i), table.watts(i)});
+        }
+        disconnect(counting);
+        QCOMPARE(memoLines(Form7).size(), 100);
+        QVERIFY2(layouts <= 2, qPrintable(QString::number(layouts))); // cleared, then written
     }
 
     // The windows

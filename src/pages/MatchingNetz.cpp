@@ -552,4 +552,17 @@ void MatchingNetz::reformat()
     calculate();
 }
 
+MatchingNetz::Inputs MatchingNetz::readInputs() const
+{
+    Inputs in{};
+    in.F = readValue(m_F);
+    in.R1 = readValue(m_Z1);
+    in.R2 = readValue(m_Z2);
+    in.X1 = readValue(m_Z1j);
+    in.X2 = readValue(m_Z2j);
+    in.QL = readValue(m_QL);
+    in.P = m_window->power();
+    return in;
+}
+
 } // namespace ampero

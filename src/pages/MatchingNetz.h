@@ -92,6 +92,13 @@ protected:
     // One variant's block of the memo, elements from Z1 to Z2. In a balanced network a series
     // row shows one of the two halves: half the voltage and half the loss. A coil's row shows
     // its loss, a capacitor's none.
+    // The operands both calculations read first, in this order: F, R1, R2, X1, X2, QL and the
+    // window's power.
+    struct Inputs {
+        long double F, R1, R2, X1, X2, QL, P;
+    };
+    Inputs readInputs() const;
+
     struct MemoElement {
         QString label;
         const matching::Element& element;

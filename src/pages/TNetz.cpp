@@ -110,13 +110,9 @@ QString TNetz::entryBandwidthLabel(long double maximum) const
 
 void TNetz::T_Netz_Berechnung()
 {
-    const long double F = readValue(m_F);
-    const long double R1 = readValue(m_Z1);
-    const long double R2 = readValue(m_Z2);
-    const long double X1 = readValue(m_Z1j);
-    const long double X2 = readValue(m_Z2j);
-    const long double QL = readValue(m_QL);
-    const long double P = m_window->power();
+    const Inputs in = readInputs(); // no structured binding: the lambda below captures them
+    const long double F = in.F, R1 = in.R1, R2 = in.R2, X1 = in.X1, X2 = in.X2, QL = in.QL;
+    const long double P = in.P;
     MemoTable memo(*m_window, MemoTable::Spacing::Tight);
     const long double w = tnetwork::omega(F);
     const bool balanced = RG_unsym->itemIndex() == 1;

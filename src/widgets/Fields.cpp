@@ -2,6 +2,7 @@
 
 #include "EditField.h"
 #include "values/EinstellungenundRoutinen.h"
+#include "values/Errors.h"
 #include "values/FloatGuard.h"
 #include "values/ZahlenEinundAusgabe.h"
 
@@ -16,6 +17,10 @@ long double readPlain(const QLineEdit* field) { return strToFloat(field->text())
 void writeText(QLineEdit* field, const QString& text)
 {
     checkFloatFaults();
+    // A value that is no number never reaches a field, also when no flag announced it (a
+    // member kept from an earlier calculation).
+    if (text.contains(QLatin1String("INF")) || text.contains(QLatin1String("NAN")))
+        throw FloatFault(QStringLiteral("Ungültige Gleitkommaoperation"));
     const FloatFlagsKeeper keep; // Qt's own arithmetic while it lays out the new text
     if (auto* edit = qobject_cast<EditField*>(field))
         edit->setFieldText(text);

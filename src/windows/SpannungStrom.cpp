@@ -214,6 +214,12 @@ void MemoTable::line(const QString& text)
 {
     checkFloatFaults();
     m_lines << text;
+}
+
+// The memo gets its text once: laid out line by line, a table took longer than the whole
+// calculation. A fault that ends the table early leaves the lines before it, as they stand.
+MemoTable::~MemoTable()
+{
     const FloatFlagsKeeper keep; // Qt's own arithmetic while it lays out the text
     m_memo->setPlainText(m_lines.join(QLatin1Char('\n')));
 }

@@ -21,9 +21,9 @@ enum class UiNetwork { PiT, R, L, Pi, T };
 
 class SpannungStromFenster;
 
-// The memo's table of voltages, currents and losses, written line by line. Starting a table
-// clears the memo and sets its tab stops; every line checks the floating-point flags first,
-// so a fault ends the calculation with the lines before it in place.
+// The memo's table of voltages, currents and losses. Starting a table clears the memo and sets
+// its tab stops; every line checks the floating-point flags first, so a fault ends the
+// calculation with the lines before it in place. The memo shows the lines when the table ends.
 class MemoTable {
 public:
     // How a value meets its unit: with prefix symbols always "6,364 V" (the prefix text ends
@@ -36,6 +36,9 @@ public:
     };
 
     explicit MemoTable(SpannungStromFenster& window, Spacing spacing = Spacing::BlankInNotation);
+    ~MemoTable(); // writes the memo
+    MemoTable(const MemoTable&) = delete;
+    MemoTable& operator=(const MemoTable&) = delete;
 
     Cell volts(long double U) const { return value(U, QStringLiteral("V")); }
     Cell amps(long double I) const { return value(I, QStringLiteral("A")); }

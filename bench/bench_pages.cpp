@@ -1,0 +1,107 @@
+// How long the pages take, offscreen and without painting: Enter in a typical input field of
+// every page through its real handler, until every result field and memo is written, and the
+// re-formatting of all pages after a change of notation. The pages are found through the main
+// window, so every page it holds is measured.
+#include "app/Ampero361.h"
+#include "app/Main361.h"
+#include "pages/Page.h"
+#include "platform/Folders.h"
+#include "settings/Optionen361.h"
+#include "values/DisplayOptions.h"
+#include "widgets/EditField.h"
+#include "widgets/PageControl.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+using namespace ampero;
+
+namespace {
+
+// A message box during a run would wait for a user: it is answered and counted as a fault.
+class BoxCloser : public QObject {
+public:
+    int boxes = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+                ++boxes;
+                std::fprintf(stderr, "message box: %s\n", qPrintable(box->text()));
+                QMetaObject::invokeMethod(
+                    box, [box] { box->done(QMessageBox::Ok); }, Qt::QueuedConnection);
+            }
+        return false;
+    }
+};
+BoxCloser g_boxes;
+
+// The page's first input field in sight: the one its user starts with.
+EditField* typicalField(Page* page)
+{
+    Form1->PageControl1->setCurrentWidget(page);
+    for (EditField* f : page->findChildren<EditField*>())
+        if (f->mapsDecimalKey() && f->isVisible() && f->isEnabled())
+            return f;
+    return nullptr;
+}
+
+void BM_Enter(benchmark::State& state, Page* page, EditField* field)
+{
+    Form1->PageControl1->setCurrentWidget(page);
+    field->setFocus();
+    const int boxesBefore = g_boxes.boxes;
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(field, &press);
+    }
+    if (g_boxes.boxes != boxesBefore)
+        state.SkipWithError("Enter opened a message box");
+    state.SetLabel(field->objectName().toStdString());
+}
+
+// Every page shown again in the next notation, as a click in the options window does it.
+void BM_Reformat(benchmark::State& state)
+{
+    int n = 0;
+    for (auto _ : state) {
+        setNotation(static_cast<Notation>(n++ % 3));
+        TForm3::Anzeige_Format();
+    }
+    setNotation(Notation::Prefix);
+    TForm3::Anzeige_Format();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir folder; // the factory values, no settings file of the user
+    setProgramFolder(folder.path());
+    createForms();
+    app.installEventFilter(&g_boxes);
+
+    for (Page* page : Form1->pages())
+        if (EditField* field = typicalField(page))
+            benchmark::RegisterBenchmark(
+                ("BM_Enter/" + page->objectName()).toStdString().c_str(),
+                [page, field](benchmark::State& state) { BM_Enter(state, page, field); })
+                ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("BM_Reformat", BM_Reformat)->Unit(benchmark::kMillisecond);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return g_boxes.boxes == 0 ? 0 : 1;
+}

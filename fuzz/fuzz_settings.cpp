@@ -1,0 +1,77 @@
+// Arbitrary bytes as the settings file: read, loaded into every window, stored again. A load
+// may stop at an error, but nothing may crash, hang or leave a field showing "inf" or "nan".
+#include "app/Ampero361.h"
+#include "app/Main361.h"
+#include "pages/Page.h"
+#include "platform/Folders.h"
+#include "settings/IniDocument.h"
+#include "settings/Load361.h"
+#include "settings/Store361.h"
+#include "values/Errors.h"
+#include "widgets/EditField.h"
+#include "windows/SpannungStrom.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <QApplication>
+#include <QTemporaryDir>
+
+using namespace ampero;
+
+namespace {
+
+QList<QWidget*> windows()
+{
+    QList<QWidget*> all{Form1, Form4, Form5, Form6, Form7, Form8};
+    all.removeAll(nullptr);
+    return all;
+}
+
+void checkFields()
+{
+    for (QWidget* window : windows())
+        for (const EditField* field : window->findChildren<EditField*>()) {
+            const QString text = field->text();
+            if (text.contains(QLatin1String("inf"), Qt::CaseInsensitive) ||
+                text.contains(QLatin1String("nan"), Qt::CaseInsensitive)) {
+                std::fprintf(stderr, "%s shows \"%s\" after loading\n",
+                             qPrintable(field->objectName()), qPrintable(text));
+                std::abort();
+            }
+        }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QApplication(*argc, *argv); // lives as long as the process: the windows outlive main()
+    static QTemporaryDir folder;    // no settings file of the user is read
+    setProgramFolder(folder.path());
+    createForms();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const IniDocument ini = IniDocument::fromBytes(bytes);
+    try {
+        IniFileLaden(ini);
+    } catch (const Error&) {
+        // a value the program refuses stops the load, as at start-up
+    }
+    checkFields();
+    // Closing writes the file back from the windows and what the load left.
+    IniDocument stored = IniDocument::fromBytes(bytes);
+    if (const IncompleteLoad* partial = incompleteLoad())
+        storeAfterIncompleteLoad(stored, *partial);
+    else
+        storeSettings(stored);
+    const QByteArray written = stored.toBytes();
+    if (IniDocument::fromBytes(written).toBytes() != written)
+        std::abort(); // the written file does not read back as itself
+    return 0;
+}
