@@ -14,6 +14,7 @@
 #include "windows/Frequenzgang.h"
 
 #include <QApplication>
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
@@ -291,6 +292,48 @@ private slots:
         QCOMPARE(lines[0].section('\t', 0, 0), QStringLiteral("f / Hz"));
         QCOMPARE(lines[1].section('\t', 0, 0), QStringLiteral("1000000"));
         QCOMPARE(lines.last().section('\t', 0, 0), QStringLiteral("100000000"));
+    }
+
+    // The frequency axis reads like log paper: numbers at 1, 2 and 5 of each decade, at every
+    // line where the span is narrow, in the unit of the axis title and with the decimal comma.
+    void theFrequencyAxisNumbersItsLines_data()
+    {
+        QTest::addColumn<double>("F");
+        QTest::addColumn<int>("span");
+        QTest::addColumn<QStringList>("numbers");
+        QTest::newRow("10 MHz, F/2 … 2F") << 10e6 << 0 << QStringList{"5", "6", "7", "8", "9", "10", "20"};
+        QTest::newRow("10 MHz, F/10 … 10F")
+            << 10e6 << 3 << QStringList{"1", "2", "5", "10", "20", "50", "100"};
+        QTest::newRow("3,6 MHz, F/100 … 100F") << 3.6e6 << 5
+            << QStringList{"0,05", "0,1", "0,2", "0,5", "1", "2", "5", "10", "20", "50", "100", "200"};
+    }
+    void theFrequencyAxisNumbersItsLines()
+    {
+        QFETCH(double, F);
+        QFETCH(int, span);
+        QFETCH(QStringList, numbers);
+        const auto sides = lnetwork::sides(F, 300, 0, 50, 0);
+        const auto hp =
+            lnetwork::highPassImpedances(sides, lnetwork::highPassShunt(sides),
+                                         lnetwork::highPassSeries(sides, false), 50);
+        Frequenzgang w(QStringLiteral("L_Frequenzgang"), QStringLiteral("L-Anpassnetzwerk"),
+                       nullptr);
+        w.setCurves({{QStringLiteral("Hochpass"), response::lNetwork(F, 300, 0, 50, 0, hp)}});
+        w.findChild<QComboBox*>("L_FG_Bereich")->setCurrentIndex(span);
+        w.show();
+        QApplication::processEvents();
+        auto* axis = qobject_cast<QCategoryAxis*>(
+            w.findChild<QChartView*>()->chart()->axes(Qt::Horizontal, nullptr).first());
+        QVERIFY(axis);
+        QCOMPARE(axis->titleText(), QStringLiteral("Frequenz f in MHz"));
+        QStringList expected;
+        for (const QString& n : numbers)
+            expected << withPunktKomma(n);
+        QCOMPARE(axis->categoriesLabels(), expected);
+        // each number stands at its frequency
+        for (const QString& n : axis->categoriesLabels())
+            QVERIFY2(std::fabs(std::pow(10.0, axis->endValue(n)) - Zahleneingabe(n)) < 1e-9,
+                     qPrintable(n));
     }
 
     // A hidden window does not sweep; an open one follows every calculation.

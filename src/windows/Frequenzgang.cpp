@@ -17,6 +17,7 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QCategoryAxis>
 #include <QLogValueAxis>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -94,6 +95,38 @@ void setRange(QValueAxis* axis, double low, double high)
     axis->applyNiceNumbers();
 }
 
+// Log paper for the frequency axis, whose values are log10 of the frequency in its unit.
+// `numbers` gets a line with its number at 1, 2 and 5 of each decade, at every 1 … 9 where the
+// span is under about a decade and a half, so that a narrow span reads as well; `grid` gets a
+// line without a number at every 1 … 9. Two axes, because Qt shares the width of an axis out
+// among all its labels, and the numbers need more than a ninth of a decade.
+void setLogTicks(QCategoryAxis* numbers, QCategoryAxis* grid, double low, double high,
+                 const QLocale& locale)
+{
+    const double first = std::log10(low), last = std::log10(high);
+    for (QCategoryAxis* axis : {numbers, grid}) {
+        for (const QString& label : axis->categoriesLabels())
+            axis->remove(label);
+        axis->setStartValue(first);
+        axis->setRange(first, last);
+    }
+    const bool numberAll = last - first < 1.2;
+    int lines = 0;
+    for (int decade = static_cast<int>(std::floor(first)); decade <= std::ceil(last); ++decade)
+        for (int m = 1; m <= 9; ++m) {
+            const double value = std::log10(m) + decade;
+            if (value <= first || value > last)
+                continue;
+            // labels name the categories and must differ: the unseen ones by their length
+            grid->append(QString(++lines, QLatin1Char(' ')), value);
+            if (numberAll || m == 1 || m == 2 || m == 5) {
+                QString label = locale.toString(m * std::pow(10.0, decade), 'g', 6);
+                label.remove(locale.groupSeparator());
+                numbers->append(label, value);
+            }
+        }
+}
+
 } // namespace
 
 // The chart view reports the frequency under the mouse.
@@ -114,7 +147,7 @@ protected:
         const QPointF scene = mapToScene(event->position().toPoint());
         const QPointF inChart = chart()->mapFromScene(scene);
         if (!chart()->plotArea().contains(inChart) || chart()->series().isEmpty()) {
-            m_hovered(0);
+            m_hovered(std::nan(""));
             return;
         }
         m_hovered(chart()->mapToValue(inChart, chart()->series().first()).x());
@@ -122,7 +155,7 @@ protected:
     void leaveEvent(QEvent* event) override
     {
         QChartView::leaveEvent(event);
-        m_hovered(0);
+        m_hovered(std::nan(""));
     }
 
 private:
@@ -162,10 +195,11 @@ Frequenzgang::Frequenzgang(const QString& name, const QString& network, QWidget*
     m_chart->setLocalizeNumbers(true);
     m_chart->legend()->setAlignment(Qt::AlignBottom);
     m_chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries); // solid TL, dashed RL
-    m_axisF = new QLogValueAxis;
-    m_axisF->setBase(10);
-    m_axisF->setMinorTickCount(8);
-    m_axisF->setLabelFormat(QStringLiteral("%.4g"));
+    m_axisF = new QCategoryAxis;
+    m_axisF->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    m_gridF = new QCategoryAxis;
+    m_gridF->setLabelsVisible(false);
+    m_gridF->setLineVisible(false);
     m_axisTL = new QValueAxis;
     m_axisTL->setTitleText(QStringLiteral("Übertragungsdämpfung TL in dB"));
     m_axisTL->setLabelFormat(QStringLiteral("%.4g"));
@@ -184,13 +218,14 @@ Frequenzgang::Frequenzgang(const QString& name, const QString& network, QWidget*
         right->setMinorGridLineVisible(false);
     }
     m_chart->addAxis(m_axisF, Qt::AlignBottom);
+    m_chart->addAxis(m_gridF, Qt::AlignTop);
     m_chart->addAxis(m_axisTL, Qt::AlignLeft);
     m_chart->addAxis(m_axisRL, Qt::AlignRight);
     m_chart->addAxis(m_axisSwr, Qt::AlignRight);
 
     m_view = new ResponseChartView(m_chart, this, [this](double f) {
-        // the axis runs in the unit of its title
-        m_hover->setText(f > 0 ? valuesAt(f * m_axisUnit) : hoverHint());
+        // the axis runs in decades of the unit of its title
+        m_hover->setText(std::isnan(f) ? hoverHint() : valuesAt(std::pow(10.0, f) * m_axisUnit));
     });
     m_view->setObjectName(m_prefix + QStringLiteral("_FG_Diagramm"));
     m_view->setMinimumSize(640, 380);
@@ -397,7 +432,16 @@ void Frequenzgang::redraw()
     FloatFlagsKeeper keep;
     const bool dark = palette().color(QPalette::Window).lightness() < 128;
     m_chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
-    m_chart->setLocale(punktKomma() == QLatin1Char(',') ? QLocale(QLocale::German) : QLocale::c());
+    // the lines without a number fainter than those with one, in either theme
+    QPen fine = m_axisTL->gridLinePen();
+    QColor fineColour = fine.color();
+    fineColour.setAlphaF(0.5);
+    fine.setColor(fineColour);
+    fine.setStyle(Qt::DotLine);
+    m_gridF->setGridLinePen(fine);
+    const QLocale locale =
+        punktKomma() == QLatin1Char(',') ? QLocale(QLocale::German) : QLocale::c();
+    m_chart->setLocale(locale);
     m_chart->removeAllSeries();
     m_hover->setText(hoverHint());
 
@@ -407,8 +451,9 @@ void Frequenzgang::redraw()
     m_axisUnit = scale.factor;
     m_axisF->setTitleText(relative ? QStringLiteral("bezogene Frequenz f / F")
                                    : QStringLiteral("Frequenz f in ") + scale.unit);
-    // a hair wider, so that the decades at the ends keep their labels
-    m_axisF->setRange(fLow() / scale.factor * 0.9999, fHigh() / scale.factor * 1.0001);
+    // a hair wider, so that the lines at the ends keep their labels
+    setLogTicks(m_axisF, m_gridF, fLow() / scale.factor * 0.9999, fHigh() / scale.factor * 1.0001, locale);
+    const auto x = [&](double f) { return std::log10(f / scale.factor); };
     m_axisRL->setVisible(!showsSwr());
     m_axisSwr->setVisible(showsSwr());
 
@@ -416,6 +461,7 @@ void Frequenzgang::redraw()
     const auto attach = [&](QAbstractSeries* s, QAbstractAxis* y, bool inLegend) {
         m_chart->addSeries(s);
         s->attachAxis(m_axisF);
+        s->attachAxis(m_gridF);
         s->attachAxis(y);
         if (!inLegend)
             for (QLegendMarker* m : m_chart->legend()->markers(s))
@@ -435,19 +481,18 @@ void Frequenzgang::redraw()
         rl->setName((showsSwr() ? QStringLiteral("VSWR ") : QStringLiteral("RL ")) + c.name);
         rl->setPen(QPen(col, 1.5, Qt::DashLine));
         for (const response::Point& p : response::sweep(c.network, fLow(), fHigh(), kPoints)) {
-            const double x = p.f / scale.factor;
             if (std::isfinite(p.TL)) {
                 const double TL = std::min(p.TL, kMaxTL);
-                tl->append(x, TL);
+                tl->append(x(p.f), TL);
                 tlMin = std::min(tlMin, TL);
                 tlMax = std::max(tlMax, TL);
             }
             if (showsSwr()) {
                 const double vswr = std::min(p.vswr, kSwrAxisMax);
-                rl->append(x, vswr);
+                rl->append(x(p.f), vswr);
                 swrMax = std::max(swrMax, vswr);
             } else {
-                rl->append(x, p.RL);
+                rl->append(x(p.f), p.RL);
                 rlMax = std::max(rlMax, p.RL);
             }
         }
@@ -465,7 +510,7 @@ void Frequenzgang::redraw()
             const double f = k * c.network.F;
             const double TL = response::at(c.network, f).TL;
             if (f <= fHigh() * 1.0000001 && std::isfinite(TL))
-                marks->append(f / scale.factor, std::min(TL, kMaxTL));
+                marks->append(x(f), std::min(TL, kMaxTL));
         }
         attach(marks, m_axisTL, false);
         auto* edges = new QScatterSeries;
@@ -478,7 +523,7 @@ void Frequenzgang::redraw()
         const double level = response::at(c.network, c.network.F).TL + 3;
         for (const auto& f : {e.below, e.above})
             if (f)
-                edges->append(*f / scale.factor, std::min(level, kMaxTL));
+                edges->append(x(*f), std::min(level, kMaxTL));
         attach(edges, m_axisTL, false);
     }
     setRange(m_axisTL, std::floor(tlMin), std::ceil(tlMax));

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <vector>
 
+class QCategoryAxis;
 class QChart;
 class QComboBox;
 class QLabel;
@@ -82,7 +83,8 @@ private:
     std::vector<Curve> m_curves;
     QChart* m_chart;
     ResponseChartView* m_view;
-    QLogValueAxis* m_axisF;
+    QCategoryAxis* m_axisF; // log10 of the frequency, in m_axisUnit
+    QCategoryAxis* m_gridF; // its lines between the numbers
     QValueAxis* m_axisTL;
     QValueAxis* m_axisRL;
     QLogValueAxis* m_axisSwr;
