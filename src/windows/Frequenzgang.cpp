@@ -400,7 +400,9 @@ void Frequenzgang::showBeside(QWidget* owner)
         // right of the main window, pushed back onto its screen where that is too narrow
         const QRect frame = owner->window()->frameGeometry();
         adjustSize();
-        QPoint place(frame.right() + 10, frame.top());
+        // Before it is first shown, a window is placed by its inside: level with the inside
+        // of the main window, so that both title bars line up.
+        QPoint place(frame.right() + 10, owner->window()->geometry().top());
         if (const QScreen* screen = owner->window()->screen()) {
             const QRect room = screen->availableGeometry();
             place.setX(std::max(room.left(), std::min(place.x(), room.right() - width())));
