@@ -6,11 +6,13 @@
 #include "widgets/PageControl.h"
 #include "windows/Info361.h"
 #include "windows/Update361.h"
+#include "windows/Frequenzgang.h"
 #include "windows/SpannungStrom.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QtTest>
 
 using namespace ampero;
@@ -166,6 +168,30 @@ private slots:
         }
         // a button on each page; one series choice in the pad windows, two in the others
         QCOMPARE(controls, 5 + 2 * (5 + 2) + 3 * (10 + 2) + 5);
+        QVERIFY2(covered.isEmpty(), qPrintable(covered.join(", ")));
+    }
+
+    // The frequency-response windows have no input fields; their choices and buttons lie
+    // where a click finds them, the plot under none of them.
+    void everyControlOfTheFrequencyResponseWindowsLiesOpen()
+    {
+        QStringList covered;
+        int windows = 0;
+        for (Frequenzgang* window : Form1->findChildren<Frequenzgang*>()) {
+            window->show();
+            QApplication::processEvents();
+            ++windows;
+            for (QWidget* w : window->findChildren<QWidget*>()) {
+                if (!w->isVisible() ||
+                    !(qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w)))
+                    continue;
+                QWidget* hit = window->childAt(w->mapTo(window, w->rect().center()));
+                if (hit != w && !w->isAncestorOf(hit))
+                    covered << w->objectName() + " (" + (hit ? hit->objectName() : "none") + ")";
+            }
+            window->close();
+        }
+        QVERIFY(windows >= 2);
         QVERIFY2(covered.isEmpty(), qPrintable(covered.join(", ")));
     }
 };

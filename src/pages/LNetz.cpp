@@ -3,6 +3,7 @@
 #include "app/Ampero361.h"
 #include "rf/ESeries.h"
 #include "rf/LNetwork.h"
+#include "rf/Response.h"
 #include "settings/IniDocument.h"
 #include "values/Errors.h"
 #include "values/Units.h"
@@ -12,6 +13,7 @@
 #include "widgets/InputFields.h"
 #include "widgets/RadioGroup.h"
 #include "windows/Normwerte.h"
+#include "windows/Frequenzgang.h"
 #include "windows/SpannungStrom.h"
 
 #include <QGroupBox>
@@ -82,6 +84,8 @@ QString unitOf(const lnetwork::Series& series) { return QString(QLatin1Char(seri
 LNetz::LNetz(QWidget* parent)
     : Page(parent)
     , m_window(uiWindow(UiNetwork::L))
+    , m_response(new Frequenzgang(QStringLiteral("L_Frequenzgang"),
+                                  QStringLiteral("L-Anpassnetzwerk"), this))
 {
     auto* group = new QGroupBox(QStringLiteral(" L- Anpassnetzwerk "), this);
     group->setGeometry(6, 6, 676, 396);
@@ -163,9 +167,13 @@ LNetz::LNetz(QWidget* parent)
     L_B_UI->setToolTip(QStringLiteral("Anzeige der Spannungen und Ströme der Bauteile"));
     L_B_Normwerte = new QPushButton(QStringLiteral("Normwerte"), outputs);
     L_B_Normwerte->setObjectName(QStringLiteral("L_B_Normwerte"));
-    L_B_Normwerte->setGeometry(60, 118, 130, 24);
+    L_B_Normwerte->setGeometry(8, 118, 92, 24);
     L_B_Normwerte->setToolTip(
         QStringLiteral("Nächste Normwerte der Bauteile und die damit aufgebauten Netzwerke"));
+    L_B_FG = new QPushButton(QStringLiteral("Frequenzgang"), outputs);
+    L_B_FG->setObjectName(QStringLiteral("L_B_FG"));
+    L_B_FG->setGeometry(104, 118, 92, 24);
+    L_B_FG->setToolTip(QStringLiteral("Dämpfung und Rückflussdämpfung über der Frequenz"));
 
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
              QRect(326, 368, 344, 20))
@@ -224,6 +232,7 @@ LNetz::LNetz(QWidget* parent)
     addContextAction(QStringLiteral("Normwerte anzeigen"), [this] { L_B_NormwerteClick(); });
     for (EditField* f : {m_hpC, m_hpL, m_tpL, m_tpC})
         offerPageMenu(f);
+    connect(L_B_FG, &QPushButton::clicked, this, &LNetz::L_B_FGClick);
     m_window->setCalculation(choiceChanged);
 
     // The inputs keep the texts a first start shows; the results come from them.
@@ -294,10 +303,10 @@ void LNetz::L_Netz_Berechnung()
     writeValue(m_tpL, tpSeries.shown, unitOf(tpSeries));
     const lnetwork::Pictures codes = lnetwork::pictures(sides, hpSeries, tpSeries);
 
-    const lnetwork::Analysis hp =
-        lnetwork::analyse(R1, X1, R2, X2, lnetwork::highPassImpedances(sides, Lp, hpSeries, QL), P);
-    const lnetwork::Analysis tp =
-        lnetwork::analyse(R1, X1, R2, X2, lnetwork::lowPassImpedances(sides, Cp, tpSeries, QL), P);
+    const lnetwork::Impedances hpZ = lnetwork::highPassImpedances(sides, Lp, hpSeries, QL);
+    const lnetwork::Impedances tpZ = lnetwork::lowPassImpedances(sides, Cp, tpSeries, QL);
+    const lnetwork::Analysis hp = lnetwork::analyse(R1, X1, R2, X2, hpZ, P);
+    const lnetwork::Analysis tp = lnetwork::analyse(R1, X1, R2, X2, tpZ, P);
     writeText(m_hpTL, fixedText(hp.TL, 3) + QStringLiteral(" dB"));
     writeText(m_tpTL, fixedText(tp.TL, 3) + QStringLiteral(" dB"));
 
@@ -337,6 +346,9 @@ void LNetz::L_Netz_Berechnung()
 
     L_Bilder_Auswahl(codes.highPass, codes.lowPass);
     m_normwerte->update();
+    m_response->setCurves(
+        {{QStringLiteral("Hochpass"), response::lNetwork(F, R1, X1, R2, X2, hpZ)},
+         {QStringLiteral("Tiefpass"), response::lNetwork(F, R1, X1, R2, X2, tpZ)}});
 }
 
 void LNetz::L_Bilder_Auswahl(int LBild_HP, int LBild_TP)
@@ -364,6 +376,8 @@ void LNetz::L_B_UIClick()
     L_Netz_Berechnung();
     showWindow(m_window);
 }
+
+void LNetz::L_B_FGClick() { m_response->showBeside(this); }
 
 // The factory texts of the results do not fit the factory inputs: they come from the
 // calculation instead.

@@ -9,6 +9,7 @@ namespace ampero {
 
 class EditField;
 class NormwerteFenster;
+class Frequenzgang;
 class RadioGroup;
 class SpannungStromFenster;
 
@@ -30,15 +31,19 @@ public:
     void L_Bilder_Auswahl(int LBild_HP, int LBild_TP);
     void L_B_UIClick();
     void L_B_NormwerteClick();
+    void L_B_FGClick();
 
     RadioGroup* L_RG_unsym = nullptr;
     QPushButton* L_B_UI = nullptr;
     QPushButton* L_B_Normwerte = nullptr;
+    QPushButton* L_B_FG = nullptr;
     NormwerteFenster* normwerte() const { return m_normwerte; }
+    Frequenzgang* frequenzgang() const { return m_response; }
 
 private:
     SpannungStromFenster* m_window;
     NormwerteFenster* m_normwerte = nullptr;
+    Frequenzgang* m_response; // follows every calculation of the page
     EditField* m_F;
     EditField* m_Z1;
     EditField* m_Z1j;

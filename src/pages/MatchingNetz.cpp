@@ -14,6 +14,7 @@
 #include "widgets/InputFields.h"
 #include "widgets/RadioGroup.h"
 #include "windows/Normwerte.h"
+#include "windows/Frequenzgang.h"
 
 #include <cmath>
 #include <QFont>
@@ -70,6 +71,8 @@ private:
 MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
     : Page(parent)
     , m_window(uiWindow(texts.network))
+    , m_response(new Frequenzgang(texts.prefix + QStringLiteral("_Frequenzgang"),
+                                  texts.prefix + QStringLiteral("-Anpassnetzwerk"), this))
     , m_texts(texts)
 {
     const QString& p = texts.prefix;
@@ -194,6 +197,11 @@ MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
     B_UI->setFont(boldFont);
     B_UI->setToolTip(QStringLiteral("Anzeige der Spannungen und Ströme der Bauteile"));
     offerStandardValues(outputs);
+    // over "U / I", right of the element rows, in three lines
+    B_FG = new QPushButton(QStringLiteral("Fre-\nquenz-\ngang"), outputs);
+    B_FG->setObjectName(name("_B_FG"));
+    B_FG->setGeometry(284, 65, 54, 46);
+    B_FG->setToolTip(QStringLiteral("Dämpfung und Rückflussdämpfung über der Frequenz"));
 
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
              QRect(320, 362, 346, 20))
@@ -204,6 +212,7 @@ MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
     RG_unsym->setClickHandler([this] { runCalculation(); });
     connect(B_UI, &QPushButton::clicked, this,
             [this] { runHandler(this, [this] { B_UIClick(); }); });
+    connect(B_FG, &QPushButton::clicked, this, [this] { m_response->showBeside(this); });
     // the window's peak/RMS choice is read from the settings before the page's fields
     m_window->setCalculation([this] { runCalculation(); });
 
@@ -409,7 +418,7 @@ void MatchingNetz::offerStandardValues(QWidget* outputs)
     using NW = NormwerteFenster;
     B_Normwerte = new QPushButton(QStringLiteral("Norm-\nwerte"), outputs);
     B_Normwerte->setObjectName(m_texts.prefix + QStringLiteral("_B_Normwerte"));
-    B_Normwerte->setGeometry(284, 32, 54, 48);
+    B_Normwerte->setGeometry(284, 22, 54, 40);
     B_Normwerte->setToolTip(
         QStringLiteral("Nächste Normwerte der Bauteile und die damit aufgebauten Netzwerke"));
     std::vector<NW::Part> parts;

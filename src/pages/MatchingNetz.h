@@ -16,6 +16,7 @@ class QPushButton;
 namespace ampero {
 
 class EditField;
+class Frequenzgang;
 class MemoTable;
 class NormwerteFenster;
 class RadioGroup;
@@ -62,6 +63,8 @@ public:
     QPushButton* B_UI = nullptr;
     QPushButton* B_Normwerte = nullptr;
     NormwerteFenster* normwerte() const { return m_normwerte; }
+    QPushButton* B_FG = nullptr; // opens the frequency response
+    Frequenzgang* frequenzgang() const { return m_response; }
 
 protected:
     MatchingNetz(const Texts& texts, QWidget* parent);
@@ -106,6 +109,7 @@ protected:
     void writeElement(EditField* field, const matching::Element& e);
 
     SpannungStromFenster* m_window;
+    Frequenzgang* m_response; // follows every calculation of the page
     EditField* m_B;
     EditField* m_Q;
     EditField* m_F;

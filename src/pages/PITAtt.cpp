@@ -9,6 +9,7 @@
 #include "widgets/InputFields.h"
 #include "widgets/RadioGroup.h"
 #include "windows/Normwerte.h"
+#include "windows/Frequenzgang.h"
 #include "windows/SpannungStrom.h"
 
 #include <cmath>
@@ -27,6 +28,8 @@ constexpr int kFieldHeight = 22;
 PITAtt::PITAtt(QWidget* parent)
     : Page(parent)
     , m_window(uiWindow(UiNetwork::PiT))
+    , m_response(new Frequenzgang(QStringLiteral("PiT_Frequenzgang"),
+                                  QStringLiteral("Pi / T-Dämpfungsglieder"), this))
 {
     auto* group = new QGroupBox(QStringLiteral(" PI / T - Dämpfungsglieder (Zin = Zout)"), this);
     group->setGeometry(6, 6, 676, 392);
@@ -82,10 +85,14 @@ PITAtt::PITAtt(QWidget* parent)
     PiT_B_UI->setGeometry(244, 106, 104, 28);
     PiT_B_UI->setToolTip(
         QStringLiteral("Anzeige der Spannungen, Ströme und Leistung der Bauteile"));
+    PiT_B_FG = new QPushButton(QStringLiteral("Frequenzgang"), outputs);
+    PiT_B_FG->setObjectName(QStringLiteral("PiT_B_FG"));
+    PiT_B_FG->setGeometry(132, 106, 104, 28);
+    PiT_B_FG->setToolTip(QStringLiteral("Dämpfung und Rückflussdämpfung über der Frequenz"));
 
     PiT_B_Normwerte = new QPushButton(QStringLiteral("Normwerte"), outputs);
     PiT_B_Normwerte->setObjectName(QStringLiteral("PiT_B_Normwerte"));
-    PiT_B_Normwerte->setGeometry(132, 106, 104, 28);
+    PiT_B_Normwerte->setGeometry(20, 106, 104, 28);
     PiT_B_Normwerte->setToolTip(QStringLiteral(
         "Nächste Normwerte der Widerstände und das damit aufgebaute Dämpfungsglied"));
 
@@ -128,6 +135,7 @@ PITAtt::PITAtt(QWidget* parent)
     PiT_RG_unsym->setClickHandler([this] { PiT_RG_unsymClick(); });
     connect(PiT_B_UI, &QPushButton::clicked, this, &PITAtt::PiT_B_UIClick);
     connect(PiT_B_Normwerte, &QPushButton::clicked, this, &PITAtt::PiT_B_NormwerteClick);
+    connect(PiT_B_FG, &QPushButton::clicked, this, &PITAtt::PiT_B_FGClick);
     m_window->setCalculation([this] { PiT_Berechnung(); });
 
     // The window's power and choice belong to the page's section; "unsym" is written to the
@@ -198,6 +206,21 @@ void PITAtt::PiT_Berechnung()
     row("   R2-", t.tR2);
     row("   R3-", t.tR3);
     m_normwerte->update();
+
+    // The pads as built: the resistors the fields show, a balanced series pair as one.
+    pads::Attenuator built = pad;
+    const long double series = balanced ? 2 : 1;
+    built.piR1 = readValue(m_piR1) * series;
+    built.piR23 = readValue(m_piR23);
+    built.tR1 = readValue(m_tR1);
+    built.tR23 = readValue(m_tR23) * series;
+    const auto network = [Z](std::vector<ladder::Element> elements) {
+        const double z = static_cast<double>(Z);
+        return response::Network{1, z, z, std::move(elements)};
+    };
+    m_response->setCurves(
+        {{QStringLiteral("Pi-Form"), network(pads::piLadder(built)), network(pads::piLadder(pad))},
+         {QStringLiteral("T-Form"), network(pads::tLadder(built)), network(pads::tLadder(pad))}});
 }
 
 void PITAtt::PiT_RG_unsymClick()
@@ -211,6 +234,7 @@ void PITAtt::PiT_RG_unsymClick()
 void PITAtt::PiT_B_UIClick() { showWindow(m_window); }
 
 void PITAtt::PiT_B_NormwerteClick() { m_normwerte->open(); }
+void PITAtt::PiT_B_FGClick() { m_response->showBeside(this); }
 
 // The results are not stored: they follow from the inputs, and so does the window's table.
 // A stored text that does not read is reported, and the pages after this one still load.

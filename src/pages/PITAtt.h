@@ -10,6 +10,7 @@ namespace ampero {
 class EditField;
 class RadioGroup;
 class NormwerteFenster;
+class Frequenzgang;
 class SpannungStromFenster;
 
 // The page "PI / T Att": the resistors of a Pi and a T attenuator, unbalanced or balanced,
@@ -28,15 +29,19 @@ public:
     void PiT_RG_unsymClick();
     void PiT_B_UIClick();
     void PiT_B_NormwerteClick();
+    void PiT_B_FGClick();
 
     RadioGroup* PiT_RG_unsym = nullptr;
     QPushButton* PiT_B_UI = nullptr;
     QPushButton* PiT_B_Normwerte = nullptr;
+    QPushButton* PiT_B_FG = nullptr;
     NormwerteFenster* normwerte() const { return m_normwerte; }
+    Frequenzgang* frequenzgang() const { return m_response; }
 
 private:
     SpannungStromFenster* m_window;
     NormwerteFenster* m_normwerte = nullptr;
+    Frequenzgang* m_response;
     EditField* m_dB;
     EditField* m_Z;
     EditField* m_piR1;

@@ -1,12 +1,14 @@
 #include "PiNetz.h"
 
 #include "rf/PiNetwork.h"
+#include "rf/Response.h"
 #include "values/Units.h"
 #include "values/ZahlenEinundAusgabe.h"
 #include "widgets/EditField.h"
 #include "widgets/Fields.h"
 #include "widgets/RadioGroup.h"
 #include "windows/Normwerte.h"
+#include "windows/Frequenzgang.h"
 
 namespace ampero {
 
@@ -114,6 +116,8 @@ void PiNetz::Pi_Netz_Berechnung()
     m_hpPictures.show(balanced ? 1 : 0);
     m_tpPictures.show(balanced ? 1 : 0);
     m_normwerte->update();
+    m_response->setCurves({{QStringLiteral("Hochpass"), response::piNetwork(F, s, hp)},
+                           {QStringLiteral("Tiefpass"), response::piNetwork(F, s, tp)}});
 }
 
 } // namespace ampero

@@ -12,6 +12,7 @@
 #include "widgets/InputFields.h"
 #include "widgets/RadioGroup.h"
 #include "windows/Normwerte.h"
+#include "windows/Frequenzgang.h"
 #include "windows/SpannungStrom.h"
 
 #include <cmath>
@@ -30,6 +31,8 @@ constexpr int kFieldHeight = 22;
 RNetz::RNetz(QWidget* parent)
     : Page(parent)
     , m_window(uiWindow(UiNetwork::R))
+    , m_response(new Frequenzgang(QStringLiteral("R_Frequenzgang"),
+                                  QStringLiteral("R-Anpassnetzwerk"), this))
 {
     auto* group = new QGroupBox(QStringLiteral(" R- Anpassnetzwerk "), this);
     group->setGeometry(6, 6, 676, 396);
@@ -49,13 +52,13 @@ RNetz::RNetz(QWidget* parent)
     R_RG_unsym =
         new RadioGroup(QStringLiteral("R_RG_unsym"), QString(),
                        {QStringLiteral("unsymmetrisch"), QStringLiteral("symmetrisch")}, group);
-    R_RG_unsym->setGeometry(286, 14, 384, 40);
+    R_RG_unsym->setGeometry(286, 14, 384, 32);
     // side by side, as the window lays them out when it shows
-    R_RG_unsym->placeItems({QRect(70, 12, 120, 20), QRect(270, 12, 110, 20)});
+    R_RG_unsym->placeItems({QRect(70, 6, 120, 20), QRect(270, 6, 110, 20)});
     R_RG_unsym->setToolTip(QStringLiteral("Auswahl unsymmetrisch oder symmetrische Schaltung"));
 
     auto* inputs = new QGroupBox(QStringLiteral(" Eingaben "), group);
-    inputs->setGeometry(286, 60, 384, 176);
+    inputs->setGeometry(286, 50, 384, 176);
     const auto input = [inputs](const QString& caption, const char* name, int y,
                                 const QString& hint) {
         addLabel(inputs, caption, QRect(14, y, 110, kFieldHeight));
@@ -78,7 +81,8 @@ RNetz::RNetz(QWidget* parent)
 
     // results, read-only and outside the tab order
     auto* outputs = new QGroupBox(QStringLiteral(" Ausgaben "), group);
-    outputs->setGeometry(286, 240, 384, 118);
+    // a row more than the resistors take, for the frequency response under "U / I"
+    outputs->setGeometry(286, 230, 384, 140);
     const int columns[] = {92, 188, 284};
     const char* heads[] = {"L - Glied", "Pi - Form", "T - Form"};
     for (int c = 0; c < 3; ++c)
@@ -105,6 +109,10 @@ RNetz::RNetz(QWidget* parent)
     R_B_UI->setObjectName(QStringLiteral("R_B_UI"));
     R_B_UI->setGeometry(columns[0], 32 + 26 * 2 - 1, 90, 24);
     R_B_UI->setToolTip(QStringLiteral("Anzeige der Spannungen und Ströme der einzelnen Bauteile"));
+    R_B_FG = new QPushButton(QStringLiteral("Frequenzgang"), outputs);
+    R_B_FG->setObjectName(QStringLiteral("R_B_FG"));
+    R_B_FG->setGeometry(columns[0], 32 + 26 * 3 - 1, 90, 24);
+    R_B_FG->setToolTip(QStringLiteral("Dämpfung und Rückflussdämpfung über der Frequenz"));
 
     R_B_Normwerte = new QPushButton(QStringLiteral("Normwerte"), inputs);
     R_B_Normwerte->setObjectName(QStringLiteral("R_B_Normwerte"));
@@ -113,7 +121,7 @@ RNetz::RNetz(QWidget* parent)
         QStringLiteral("Nächste Normwerte der Widerstände und die damit aufgebauten Netzwerke"));
 
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
-             QRect(286, 368, 384, 20))
+             QRect(286, 372, 384, 18))
         ->setAlignment(Qt::AlignCenter);
 
     // The standard values of the fields as shown: a balanced pad's series halves are bought
@@ -156,6 +164,7 @@ RNetz::RNetz(QWidget* parent)
     R_RG_LNetz->setClickHandler([this] { R_Netz_Berechnung(); });
     connect(R_B_UI, &QPushButton::clicked, this, &RNetz::R_B_UIClick);
     connect(R_B_Normwerte, &QPushButton::clicked, this, &RNetz::R_B_NormwerteClick);
+    connect(R_B_FG, &QPushButton::clicked, this, &RNetz::R_B_FGClick);
     m_window->setCalculation([this] { R_Netz_Berechnung(); });
 
     // The window's power and choice belong to the page's section; the calculation runs after
@@ -270,11 +279,28 @@ void RNetz::R_Netz_Berechnung()
                                   Zahlenausgabe(static_cast<double>(minimum.Dmin)) +
                                   QStringLiteral(" dB"));
     m_normwerte->update();
+
+    // The pads as built: the resistors the fields show, a balanced series pair as one.
+    const long double series = balanced ? 2 : 1;
+    pads::LPad lBuilt = l;
+    lBuilt.R1 = readValue(m_lR1) * series;
+    lBuilt.R2 = readValue(m_lR2);
+    const pads::PiPad piBuilt{readValue(m_piR1), readValue(m_piR2) * series, readValue(m_piR3)};
+    const pads::TPad tBuilt{readValue(m_tR1) * series, readValue(m_tR2), readValue(m_tR3) * series};
+    const auto network = [&](std::vector<ladder::Element> elements) {
+        return response::Network{1, static_cast<double>(Z1), static_cast<double>(Z2),
+                                 std::move(elements)};
+    };
+    m_response->setCurves(
+        {{QStringLiteral("L-Form"), network(pads::lLadder(lBuilt)), network(pads::lLadder(l))},
+         {QStringLiteral("Pi-Form"), network(pads::piLadder(piBuilt)), network(pads::piLadder(pi))},
+         {QStringLiteral("T-Form"), network(pads::tLadder(tBuilt)), network(pads::tLadder(t))}});
 }
 
 void RNetz::R_B_UIClick() { showWindow(m_window); }
 
 void RNetz::R_B_NormwerteClick() { m_normwerte->open(); }
+void RNetz::R_B_FGClick() { m_response->showBeside(this); }
 
 // The results are not among the factory texts: they are computed from the factory inputs.
 void RNetz::loadFactoryDefaults()

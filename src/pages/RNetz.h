@@ -11,6 +11,7 @@ namespace ampero {
 class EditField;
 class RadioGroup;
 class NormwerteFenster;
+class Frequenzgang;
 class SpannungStromFenster;
 
 // The page "R - Anpassnetzwerk": resistive pads between two resistances Z1 and Z2 for an
@@ -28,17 +29,21 @@ public:
     void R_Netz_Berechnung();
     void R_B_UIClick();
     void R_B_NormwerteClick();
+    void R_B_FGClick();
 
     RadioGroup* R_RG_unsym = nullptr;
     RadioGroup* R_RG_LNetz = nullptr;
     QLabel* L_R_Netz_Min_A = nullptr;
     QPushButton* R_B_UI = nullptr;
     QPushButton* R_B_Normwerte = nullptr;
+    QPushButton* R_B_FG = nullptr;
     NormwerteFenster* normwerte() const { return m_normwerte; }
+    Frequenzgang* frequenzgang() const { return m_response; }
 
 private:
     SpannungStromFenster* m_window;
     NormwerteFenster* m_normwerte = nullptr;
+    Frequenzgang* m_response;
     EditField* m_Z1;
     EditField* m_Z2;
     EditField* m_D;

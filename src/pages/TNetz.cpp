@@ -1,5 +1,6 @@
 #include "TNetz.h"
 
+#include "rf/Response.h"
 #include "rf/TNetwork.h"
 #include "values/Units.h"
 #include "values/ZahlenEinundAusgabe.h"
@@ -7,6 +8,7 @@
 #include "widgets/Fields.h"
 #include "widgets/RadioGroup.h"
 #include "windows/Normwerte.h"
+#include "windows/Frequenzgang.h"
 
 namespace ampero {
 
@@ -143,6 +145,9 @@ void TNetz::T_Netz_Berechnung()
     m_hpPictures.show(pictureIndex(hp, 'F', balanced));
     m_tpPictures.show(pictureIndex(tp, 'H', balanced));
     m_normwerte->update();
+    m_response->setCurves(
+        {{QStringLiteral("Hochpass"), response::tNetwork(F, R1, X1, R2, X2, hp)},
+         {QStringLiteral("Tiefpass"), response::tNetwork(F, R1, X1, R2, X2, tp)}});
 }
 
 } // namespace ampero

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "rf/Response.h"
+
+#include <optional>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class QCategoryAxis;
+class QChart;
+class QComboBox;
+class QLabel;
+class QLogValueAxis;
+class QPushButton;
+class QRadioButton;
+class QValueAxis;
+
+namespace ampero {
+
+class ResponseChartView;
+
+// The window "Frequenzgang" of a network page: the transmission loss and the return loss (or
+// the VSWR) of the page's variants over a logarithmic frequency axis around the design
+// frequency, markers at F, 2F and 3F, the frequencies where the loss has risen by 3 dB, the
+// values under the mouse, and the table of values for the clipboard.
+//
+// A page makes one, opens it with its "Frequenzgang" button and hands it its networks at the
+// end of every calculation:
+//     m_response = new Frequenzgang("L_Frequenzgang", "L-Anpassnetzwerk", this);
+//     m_response->setCurves({{"Hochpass", highPass}, {"Tiefpass", lowPass}});
+// with response::Network{F, Z1, Z2, the ladder the page's analysis solves}.
+// Pads are frequency independent: their curves are flat over a relative axis, and each
+// carries its designed network beside the one built from the shown values.
+class Frequenzgang : public QWidget {
+    Q_OBJECT
+public:
+    struct Curve {
+        QString name;
+        response::Network network; // as the page shows it
+        // Pads only: the network with the computed, unrounded values.
+        std::optional<response::Network> designed = std::nullopt;
+    };
+
+    // `name` is the window's objectName and the prefix of its components; `network` names the
+    // page's network in the title. The page is the parent, so the window closes with the
+    // program and never keeps it running.
+    Frequenzgang(const QString& name, const QString& network, QWidget* page);
+
+    // Replaces the curves; an open window redraws at once, a hidden one when it shows.
+    void setCurves(std::vector<Curve> curves);
+    const std::vector<Curve>& curves() const { return m_curves; }
+
+    // The span: from F/factor to factor·F.
+    double spanFactor() const;
+    bool showsSwr() const;
+    // The frequency range of the plot.
+    double fLow() const;
+    double fHigh() const;
+
+    // Frequency, TL and RL of every curve, one line per point, tab-separated, with the
+    // program's decimal separator.
+    QString tableText() const;
+    // What the hover line shows for a frequency (the mouse over the plot).
+    QString valuesAt(double f) const;
+    QString summaryText() const;
+
+    // Opens the window beside the main window the first time, then where the user left it.
+    void showBeside(QWidget* owner);
+
+    static constexpr int kPoints = 400;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void redraw();
+    bool flat() const;
+    QColor colour(std::size_t curve) const;
+
+    QString m_prefix;
+    std::vector<Curve> m_curves;
+    QChart* m_chart;
+    ResponseChartView* m_view;
+    QCategoryAxis* m_axisF; // log10 of the frequency, in m_axisUnit
+    QCategoryAxis* m_gridF; // its lines between the numbers
+    QValueAxis* m_axisTL;
+    QValueAxis* m_axisRL;
+    QLogValueAxis* m_axisSwr;
+    QComboBox* m_span;
+    QRadioButton* m_returnLoss;
+    QRadioButton* m_swr;
+    QLabel* m_hover;
+    QLabel* m_summary;
+    QPushButton* m_copy;
+    QPushButton* m_close;
+    bool m_placed = false;
+    double m_axisUnit = 1; // Hz per unit of the frequency axis
+};
+
+} // namespace ampero
