@@ -10,6 +10,7 @@
 #include "values/DisplayOptions.h"
 #include "widgets/EditField.h"
 #include "widgets/PageControl.h"
+#include "windows/Frequenzgang.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -66,6 +67,17 @@ void BM_Enter(benchmark::State& state, Page* page, EditField* field)
     state.SetLabel(field->objectName().toStdString());
 }
 
+// The same with the page's frequency response window open, which sweeps and rebuilds its
+// plot on every calculation.
+void BM_EnterWithResponse(benchmark::State& state, Page* page, EditField* field,
+                          Frequenzgang* response)
+{
+    response->show();
+    QApplication::processEvents();
+    BM_Enter(state, page, field);
+    response->hide();
+}
+
 // Every page shown again in the next notation, as a click in the options window does it.
 void BM_Reformat(benchmark::State& state)
 {
@@ -96,6 +108,15 @@ int main(int argc, char** argv)
                 ("BM_Enter/" + page->objectName()).toStdString().c_str(),
                 [page, field](benchmark::State& state) { BM_Enter(state, page, field); })
                 ->Unit(benchmark::kMicrosecond);
+    for (Page* page : Form1->pages())
+        if (auto* response = page->findChild<Frequenzgang*>())
+            if (EditField* field = typicalField(page))
+                benchmark::RegisterBenchmark(
+                    ("BM_EnterWithResponse/" + page->objectName()).toStdString().c_str(),
+                    [page, field, response](benchmark::State& state) {
+                        BM_EnterWithResponse(state, page, field, response);
+                    })
+                    ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("BM_Reformat", BM_Reformat)->Unit(benchmark::kMillisecond);
 
     benchmark::Initialize(&argc, argv);

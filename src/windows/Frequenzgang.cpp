@@ -191,38 +191,7 @@ Frequenzgang::Frequenzgang(const QString& name, const QString& network, QWidget*
     controls->addWidget(m_swr);
     controls->addStretch();
 
-    m_chart = new QChart;
-    m_chart->setLocalizeNumbers(true);
-    m_chart->legend()->setAlignment(Qt::AlignBottom);
-    m_chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries); // solid TL, dashed RL
-    m_axisF = new QCategoryAxis;
-    m_axisF->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    m_gridF = new QCategoryAxis;
-    m_gridF->setLabelsVisible(false);
-    m_gridF->setLineVisible(false);
-    m_axisTL = new QValueAxis;
-    m_axisTL->setTitleText(QStringLiteral("Übertragungsdämpfung TL in dB"));
-    m_axisTL->setLabelFormat(QStringLiteral("%.4g"));
-    m_axisRL = new QValueAxis;
-    m_axisRL->setTitleText(QStringLiteral("Rückflussdämpfung RL in dB"));
-    m_axisRL->setLabelFormat(QStringLiteral("%.4g"));
-    m_axisSwr = new QLogValueAxis;
-    m_axisSwr->setBase(10);
-    m_axisSwr->setMinorTickCount(8);
-    m_axisSwr->setLabelFormat(QStringLiteral("%.4g"));
-    m_axisSwr->setTitleText(QStringLiteral("VSWR"));
-    // the grid belongs to the TL axis; the right axes' lines would cross it
-    for (QAbstractAxis* right :
-         {static_cast<QAbstractAxis*>(m_axisRL), static_cast<QAbstractAxis*>(m_axisSwr)}) {
-        right->setGridLineVisible(false);
-        right->setMinorGridLineVisible(false);
-    }
-    m_chart->addAxis(m_axisF, Qt::AlignBottom);
-    m_chart->addAxis(m_gridF, Qt::AlignTop);
-    m_chart->addAxis(m_axisTL, Qt::AlignLeft);
-    m_chart->addAxis(m_axisRL, Qt::AlignRight);
-    m_chart->addAxis(m_axisSwr, Qt::AlignRight);
-
+    m_chart = newChart();
     m_view = new ResponseChartView(m_chart, this, [this](double f) {
         // the axis runs in decades of the unit of its title
         m_hover->setText(std::isnan(f) ? hoverHint() : valuesAt(std::pow(10.0, f) * m_axisUnit));
@@ -429,22 +398,64 @@ void Frequenzgang::changeEvent(QEvent* event)
         redraw();
 }
 
+// A chart with its axes and no series. Every redraw fills a new one and then shows it: Qt lays
+// out a shown chart again for every series and every range it gets, which costs far more than
+// the sweep.
+QChart* Frequenzgang::newChart()
+{
+    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    auto* chart = new QChart;
+    chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    chart->setLocalizeNumbers(true);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries); // solid TL, dashed RL
+    m_axisF = new QCategoryAxis;
+    m_axisF->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    m_gridF = new QCategoryAxis;
+    m_gridF->setLabelsVisible(false);
+    m_gridF->setLineVisible(false);
+    m_axisTL = new QValueAxis;
+    m_axisTL->setTitleText(QStringLiteral("Übertragungsdämpfung TL in dB"));
+    m_axisTL->setLabelFormat(QStringLiteral("%.4g"));
+    m_axisRL = new QValueAxis;
+    m_axisRL->setTitleText(QStringLiteral("Rückflussdämpfung RL in dB"));
+    m_axisRL->setLabelFormat(QStringLiteral("%.4g"));
+    m_axisSwr = new QLogValueAxis;
+    m_axisSwr->setBase(10);
+    m_axisSwr->setMinorTickCount(8);
+    m_axisSwr->setLabelFormat(QStringLiteral("%.4g"));
+    m_axisSwr->setTitleText(QStringLiteral("VSWR"));
+    // the grid belongs to the TL axis; the right axes' lines would cross it
+    for (QAbstractAxis* right :
+         {static_cast<QAbstractAxis*>(m_axisRL), static_cast<QAbstractAxis*>(m_axisSwr)}) {
+        right->setGridLineVisible(false);
+        right->setMinorGridLineVisible(false);
+    }
+    chart->addAxis(m_axisF, Qt::AlignBottom);
+    chart->addAxis(m_gridF, Qt::AlignTop);
+    chart->addAxis(m_axisTL, Qt::AlignLeft);
+    chart->addAxis(m_axisRL, Qt::AlignRight);
+    chart->addAxis(m_axisSwr, Qt::AlignRight);
+
+    // the lines without a number fainter than those with one, in either theme
+    QPen fine = m_axisTL->gridLinePen();
+    QColor fineColour = fine.color();
+    fineColour.setAlphaF(dark ? 0.5 : 1); // the dark theme's grid is bright
+    fine.setColor(fineColour);
+    fine.setStyle(Qt::DotLine);
+    m_gridF->setGridLinePen(fine);
+    return chart;
+}
+
 void Frequenzgang::redraw()
 {
     FloatFlagsKeeper keep;
     const bool dark = palette().color(QPalette::Window).lightness() < 128;
-    m_chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
-    // the lines without a number fainter than those with one, in either theme
-    QPen fine = m_axisTL->gridLinePen();
-    QColor fineColour = fine.color();
-    fineColour.setAlphaF(0.5);
-    fine.setColor(fineColour);
-    fine.setStyle(Qt::DotLine);
-    m_gridF->setGridLinePen(fine);
+    QChart* const shown = m_chart;
+    m_chart = newChart();
     const QLocale locale =
         punktKomma() == QLatin1Char(',') ? QLocale(QLocale::German) : QLocale::c();
     m_chart->setLocale(locale);
-    m_chart->removeAllSeries();
     m_hover->setText(hoverHint());
 
     const bool relative = flat();
@@ -459,7 +470,58 @@ void Frequenzgang::redraw()
     m_axisRL->setVisible(!showsSwr());
     m_axisSwr->setVisible(showsSwr());
 
+    // TL above this is off the plot: the axis stays readable around the pass band.
+    constexpr double kMaxTL = 120;
+    // and a VSWR above 100 tells nothing more than "mismatched"
+    constexpr double kSwrAxisMax = 100;
+
+    // The points first and the axes' ranges from them: Qt lays out every series again on each
+    // change of a range, which costs more than the sweep.
+    struct Lines {
+        QList<QPointF> tl, rl, marks, edges;
+    };
+    std::vector<Lines> lines(m_curves.size());
     double tlMin = 0, tlMax = 1, rlMax = 10, swrMax = 2;
+    for (std::size_t i = 0; i < m_curves.size(); ++i) {
+        const Curve& c = m_curves[i];
+        Lines& l = lines[i];
+        l.tl.reserve(kPoints);
+        l.rl.reserve(kPoints);
+        for (const response::Point& p : response::sweep(c.network, fLow(), fHigh(), kPoints)) {
+            if (std::isfinite(p.TL)) {
+                const double TL = std::min(p.TL, kMaxTL);
+                l.tl.append({x(p.f), TL});
+                tlMin = std::min(tlMin, TL);
+                tlMax = std::max(tlMax, TL);
+            }
+            if (showsSwr()) {
+                const double vswr = std::min(p.vswr, kSwrAxisMax);
+                l.rl.append({x(p.f), vswr});
+                swrMax = std::max(swrMax, vswr);
+            } else {
+                l.rl.append({x(p.f), p.RL});
+                rlMax = std::max(rlMax, p.RL);
+            }
+        }
+        if (relative)
+            continue;
+        // F and its harmonics; the 3 dB points
+        for (double k : {1.0, 2.0, 3.0}) {
+            const double f = k * c.network.F;
+            const double TL = response::at(c.network, f).TL;
+            if (f <= fHigh() * 1.0000001 && std::isfinite(TL))
+                l.marks.append({x(f), std::min(TL, kMaxTL)});
+        }
+        const response::Edges e = response::edges3dB(c.network, fLow(), fHigh());
+        const double level = response::at(c.network, c.network.F).TL + 3;
+        for (const auto& f : {e.below, e.above})
+            if (f)
+                l.edges.append({x(*f), std::min(level, kMaxTL)});
+    }
+    setRange(m_axisTL, std::floor(tlMin), std::ceil(tlMax));
+    setRange(m_axisRL, 0, std::min(std::ceil(rlMax), response::kMaxReturnLoss));
+    m_axisSwr->setRange(1, std::min(swrMax * 1.2, kSwrAxisMax));
+
     const auto attach = [&](QAbstractSeries* s, QAbstractAxis* y, bool inLegend) {
         m_chart->addSeries(s);
         s->attachAxis(m_axisF);
@@ -469,51 +531,26 @@ void Frequenzgang::redraw()
             for (QLegendMarker* m : m_chart->legend()->markers(s))
                 m->setVisible(false);
     };
-    // TL above this is off the plot: the axis stays readable around the pass band.
-    constexpr double kMaxTL = 120;
-    // and a VSWR above 100 tells nothing more than "mismatched"
-    constexpr double kSwrAxisMax = 100;
     for (std::size_t i = 0; i < m_curves.size(); ++i) {
         const Curve& c = m_curves[i];
         const QColor col = colour(i);
         auto* tl = new QLineSeries;
         tl->setName(QStringLiteral("TL ") + c.name);
         tl->setPen(QPen(col, 2));
+        tl->replace(lines[i].tl);
+        attach(tl, m_axisTL, true);
         auto* rl = new QLineSeries;
         rl->setName((showsSwr() ? QStringLiteral("VSWR ") : QStringLiteral("RL ")) + c.name);
         rl->setPen(QPen(col, 1.5, Qt::DashLine));
-        for (const response::Point& p : response::sweep(c.network, fLow(), fHigh(), kPoints)) {
-            if (std::isfinite(p.TL)) {
-                const double TL = std::min(p.TL, kMaxTL);
-                tl->append(x(p.f), TL);
-                tlMin = std::min(tlMin, TL);
-                tlMax = std::max(tlMax, TL);
-            }
-            if (showsSwr()) {
-                const double vswr = std::min(p.vswr, kSwrAxisMax);
-                rl->append(x(p.f), vswr);
-                swrMax = std::max(swrMax, vswr);
-            } else {
-                rl->append(x(p.f), p.RL);
-                rlMax = std::max(rlMax, p.RL);
-            }
-        }
-        attach(tl, m_axisTL, true);
+        rl->replace(lines[i].rl);
         attach(rl, showsSwr() ? static_cast<QAbstractAxis*>(m_axisSwr) : m_axisRL, true);
-
         if (relative)
             continue;
-        // F and its harmonics; the 3 dB points as squares
         auto* marks = new QScatterSeries;
         marks->setColor(col);
         marks->setBorderColor(col);
         marks->setMarkerSize(9);
-        for (double k : {1.0, 2.0, 3.0}) {
-            const double f = k * c.network.F;
-            const double TL = response::at(c.network, f).TL;
-            if (f <= fHigh() * 1.0000001 && std::isfinite(TL))
-                marks->append(x(f), std::min(TL, kMaxTL));
-        }
+        marks->replace(lines[i].marks);
         attach(marks, m_axisTL, false);
         auto* edges = new QScatterSeries;
         edges->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
@@ -521,16 +558,11 @@ void Frequenzgang::redraw()
         edges->setBorderColor(col);
         edges->setPen(QPen(col, 2));
         edges->setMarkerSize(9);
-        const response::Edges e = response::edges3dB(c.network, fLow(), fHigh());
-        const double level = response::at(c.network, c.network.F).TL + 3;
-        for (const auto& f : {e.below, e.above})
-            if (f)
-                edges->append(x(*f), std::min(level, kMaxTL));
+        edges->replace(lines[i].edges);
         attach(edges, m_axisTL, false);
     }
-    setRange(m_axisTL, std::floor(tlMin), std::ceil(tlMax));
-    setRange(m_axisRL, 0, std::min(std::ceil(rlMax), response::kMaxReturnLoss));
-    m_axisSwr->setRange(1, std::min(swrMax * 1.2, kSwrAxisMax));
+    m_view->setChart(m_chart);
+    delete shown;
     m_summary->setText(summaryText());
 }
 

@@ -76,6 +76,7 @@ protected:
 
 private:
     void redraw();
+    QChart* newChart();
     bool flat() const;
     QColor colour(std::size_t curve) const;
 
