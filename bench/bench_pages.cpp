@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 using namespace ampero;
@@ -42,14 +43,23 @@ protected:
     }
 };
 BoxCloser g_boxes;
+int g_faults = 0; // message boxes during a measurement
 
-// The page's first input field in sight: the one its user starts with.
+// The page's first input field in sight whose Enter calculates: the one its user starts with.
+// (A factory text can be one that the field's own check refuses, such as the T network's
+// bandwidth; a refusal is not what the figure is about.)
 EditField* typicalField(Page* page)
 {
     Form1->PageControl1->setCurrentWidget(page);
     for (EditField* f : page->findChildren<EditField*>())
-        if (f->mapsDecimalKey() && f->isVisible() && f->isEnabled())
-            return f;
+        if (f->mapsDecimalKey() && f->isVisible() && f->isEnabled()) {
+            const int boxesBefore = g_boxes.boxes;
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(f, &press);
+            QApplication::processEvents();
+            if (g_boxes.boxes == boxesBefore)
+                return f;
+        }
     return nullptr;
 }
 
@@ -62,9 +72,28 @@ void BM_Enter(benchmark::State& state, Page* page, EditField* field)
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QApplication::sendEvent(field, &press);
     }
-    if (g_boxes.boxes != boxesBefore)
+    if (g_boxes.boxes != boxesBefore) {
         state.SkipWithError("Enter opened a message box");
+        ++g_faults;
+    }
     state.SetLabel(field->objectName().toStdString());
+}
+
+// The page's frequency response window, made by a click on its button and hidden again; null
+// where the page has none.
+Frequenzgang* openedResponse(Page* page)
+{
+    Form1->PageControl1->setCurrentWidget(page);
+    for (QPushButton* b : page->findChildren<QPushButton*>())
+        if (b->objectName().endsWith(QLatin1String("_B_FG"))) {
+            b->click();
+            QApplication::processEvents();
+            if (auto* response = page->findChild<Frequenzgang*>()) {
+                response->hide();
+                return response;
+            }
+        }
+    return nullptr;
 }
 
 // The same with the page's frequency response window open, which sweeps and rebuilds its
@@ -109,7 +138,7 @@ int main(int argc, char** argv)
                 [page, field](benchmark::State& state) { BM_Enter(state, page, field); })
                 ->Unit(benchmark::kMicrosecond);
     for (Page* page : Form1->pages())
-        if (auto* response = page->findChild<Frequenzgang*>())
+        if (Frequenzgang* response = openedResponse(page))
             if (EditField* field = typicalField(page))
                 benchmark::RegisterBenchmark(
                     ("BM_EnterWithResponse/" + page->objectName()).toStdString().c_str(),
@@ -124,5 +153,5 @@ int main(int argc, char** argv)
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    return g_boxes.boxes == 0 ? 0 : 1;
+    return g_faults == 0 ? 0 : 1;
 }

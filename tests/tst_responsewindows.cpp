@@ -98,6 +98,23 @@ private slots:
                 w->close();
     }
 
+    // No page makes its window before the user asks for it; the first click shows the
+    // networks of the page's last calculation. (First here: the other tests open them all.)
+    void theWindowIsMadeAtTheFirstClick()
+    {
+        for (const Opened& o : kWindows)
+            QVERIFY2(!driver::find(QLatin1String(o.window)), o.window);
+        Form1->PageControl1->setCurrentIndex(kT);
+        QCOMPARE(driver::boxesDuring([] { driver::enterEach({"T_E_F=7M"}); }).size(), 0);
+        Frequenzgang* w = open(kWindows[3]);
+        QVERIFY(w);
+        QCOMPARE(w->curves().size(), std::size_t(2));
+        const response::Network& n = w->curves()[0].network;
+        QCOMPARE(n.F, 7e6);
+        QCOMPARE(fixedText(response::at(n, n.F).TL) + " dB", driver::text("T_E_HP_TL"));
+        QVERIFY(w->findChild<QChartView*>());
+    }
+
     // The button sits beside "U / I", inside the page, clear of every other component.
     void theButtonOpensTheWindowBesideUI_data()
     {

@@ -84,8 +84,8 @@ QString unitOf(const lnetwork::Series& series) { return QString(QLatin1Char(seri
 LNetz::LNetz(QWidget* parent)
     : Page(parent)
     , m_window(uiWindow(UiNetwork::L))
-    , m_response(new Frequenzgang(QStringLiteral("L_Frequenzgang"),
-                                  QStringLiteral("L-Anpassnetzwerk"), this))
+    , m_response(QStringLiteral("L_Frequenzgang"),
+                                  QStringLiteral("L-Anpassnetzwerk"), this)
 {
     auto* group = new QGroupBox(QStringLiteral(" L- Anpassnetzwerk "), this);
     group->setGeometry(6, 6, 676, 396);
@@ -346,7 +346,7 @@ void LNetz::L_Netz_Berechnung()
 
     L_Bilder_Auswahl(codes.highPass, codes.lowPass);
     m_normwerte->update();
-    m_response->setCurves(
+    m_response.setCurves(
         {{QStringLiteral("Hochpass"), response::lNetwork(F, R1, X1, R2, X2, hpZ)},
          {QStringLiteral("Tiefpass"), response::lNetwork(F, R1, X1, R2, X2, tpZ)}});
 }
@@ -377,7 +377,7 @@ void LNetz::L_B_UIClick()
     showWindow(m_window);
 }
 
-void LNetz::L_B_FGClick() { m_response->showBeside(this); }
+void LNetz::L_B_FGClick() { m_response.open(); }
 
 // The factory texts of the results do not fit the factory inputs: they come from the
 // calculation instead.

@@ -2,6 +2,7 @@
 
 #include "Page.h"
 #include "schematics/PictureSet.h"
+#include "windows/Frequenzgang.h"
 
 class QPushButton;
 
@@ -9,7 +10,6 @@ namespace ampero {
 
 class EditField;
 class NormwerteFenster;
-class Frequenzgang;
 class RadioGroup;
 class SpannungStromFenster;
 
@@ -38,12 +38,12 @@ public:
     QPushButton* L_B_Normwerte = nullptr;
     QPushButton* L_B_FG = nullptr;
     NormwerteFenster* normwerte() const { return m_normwerte; }
-    Frequenzgang* frequenzgang() const { return m_response; }
+    Frequenzgang* frequenzgang() const { return m_response.window(); }
 
 private:
     SpannungStromFenster* m_window;
     NormwerteFenster* m_normwerte = nullptr;
-    Frequenzgang* m_response; // follows every calculation of the page
+    FrequenzgangLink m_response; // follows every calculation of the page
     EditField* m_F;
     EditField* m_Z1;
     EditField* m_Z1j;

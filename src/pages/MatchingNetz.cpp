@@ -71,8 +71,8 @@ private:
 MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
     : Page(parent)
     , m_window(uiWindow(texts.network))
-    , m_response(new Frequenzgang(texts.prefix + QStringLiteral("_Frequenzgang"),
-                                  texts.prefix + QStringLiteral("-Anpassnetzwerk"), this))
+    , m_response(texts.prefix + QStringLiteral("_Frequenzgang"),
+                                  texts.prefix + QStringLiteral("-Anpassnetzwerk"), this)
     , m_texts(texts)
 {
     const QString& p = texts.prefix;
@@ -212,7 +212,7 @@ MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
     RG_unsym->setClickHandler([this] { runCalculation(); });
     connect(B_UI, &QPushButton::clicked, this,
             [this] { runHandler(this, [this] { B_UIClick(); }); });
-    connect(B_FG, &QPushButton::clicked, this, [this] { m_response->showBeside(this); });
+    connect(B_FG, &QPushButton::clicked, this, [this] { m_response.open(); });
     // the window's peak/RMS choice is read from the settings before the page's fields
     m_window->setCalculation([this] { runCalculation(); });
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <QString>
+#include "windows/Frequenzgang.h"
 
 class QLabel;
 class QPushButton;
@@ -16,7 +17,6 @@ class QPushButton;
 namespace ampero {
 
 class EditField;
-class Frequenzgang;
 class MemoTable;
 class NormwerteFenster;
 class RadioGroup;
@@ -64,7 +64,7 @@ public:
     QPushButton* B_Normwerte = nullptr;
     NormwerteFenster* normwerte() const { return m_normwerte; }
     QPushButton* B_FG = nullptr; // opens the frequency response
-    Frequenzgang* frequenzgang() const { return m_response; }
+    Frequenzgang* frequenzgang() const { return m_response.window(); }
 
 protected:
     MatchingNetz(const Texts& texts, QWidget* parent);
@@ -109,7 +109,7 @@ protected:
     void writeElement(EditField* field, const matching::Element& e);
 
     SpannungStromFenster* m_window;
-    Frequenzgang* m_response; // follows every calculation of the page
+    FrequenzgangLink m_response; // follows every calculation of the page
     EditField* m_B;
     EditField* m_Q;
     EditField* m_F;

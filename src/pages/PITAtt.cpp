@@ -28,8 +28,8 @@ constexpr int kFieldHeight = 22;
 PITAtt::PITAtt(QWidget* parent)
     : Page(parent)
     , m_window(uiWindow(UiNetwork::PiT))
-    , m_response(new Frequenzgang(QStringLiteral("PiT_Frequenzgang"),
-                                  QStringLiteral("Pi / T-Dämpfungsglieder"), this))
+    , m_response(QStringLiteral("PiT_Frequenzgang"),
+                                  QStringLiteral("Pi / T-Dämpfungsglieder"), this)
 {
     auto* group = new QGroupBox(QStringLiteral(" PI / T - Dämpfungsglieder (Zin = Zout)"), this);
     group->setGeometry(6, 6, 676, 392);
@@ -218,7 +218,7 @@ void PITAtt::PiT_Berechnung()
         const double z = static_cast<double>(Z);
         return response::Network{1, z, z, std::move(elements)};
     };
-    m_response->setCurves(
+    m_response.setCurves(
         {{QStringLiteral("Pi-Form"), network(pads::piLadder(built)), network(pads::piLadder(pad))},
          {QStringLiteral("T-Form"), network(pads::tLadder(built)), network(pads::tLadder(pad))}});
 }
@@ -234,7 +234,7 @@ void PITAtt::PiT_RG_unsymClick()
 void PITAtt::PiT_B_UIClick() { showWindow(m_window); }
 
 void PITAtt::PiT_B_NormwerteClick() { m_normwerte->open(); }
-void PITAtt::PiT_B_FGClick() { m_response->showBeside(this); }
+void PITAtt::PiT_B_FGClick() { m_response.open(); }
 
 // The results are not stored: they follow from the inputs, and so does the window's table.
 // A stored text that does not read is reported, and the pages after this one still load.

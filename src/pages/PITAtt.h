@@ -2,6 +2,7 @@
 
 #include "Page.h"
 #include "schematics/PictureSet.h"
+#include "windows/Frequenzgang.h"
 
 class QPushButton;
 
@@ -10,7 +11,6 @@ namespace ampero {
 class EditField;
 class RadioGroup;
 class NormwerteFenster;
-class Frequenzgang;
 class SpannungStromFenster;
 
 // The page "PI / T Att": the resistors of a Pi and a T attenuator, unbalanced or balanced,
@@ -36,12 +36,12 @@ public:
     QPushButton* PiT_B_Normwerte = nullptr;
     QPushButton* PiT_B_FG = nullptr;
     NormwerteFenster* normwerte() const { return m_normwerte; }
-    Frequenzgang* frequenzgang() const { return m_response; }
+    Frequenzgang* frequenzgang() const { return m_response.window(); }
 
 private:
     SpannungStromFenster* m_window;
     NormwerteFenster* m_normwerte = nullptr;
-    Frequenzgang* m_response;
+    FrequenzgangLink m_response;
     EditField* m_dB;
     EditField* m_Z;
     EditField* m_piR1;

@@ -116,7 +116,7 @@ void PiNetz::Pi_Netz_Berechnung()
     m_hpPictures.show(balanced ? 1 : 0);
     m_tpPictures.show(balanced ? 1 : 0);
     m_normwerte->update();
-    m_response->setCurves({{QStringLiteral("Hochpass"), response::piNetwork(F, s, hp)},
+    m_response.setCurves({{QStringLiteral("Hochpass"), response::piNetwork(F, s, hp)},
                            {QStringLiteral("Tiefpass"), response::piNetwork(F, s, tp)}});
 }
 

@@ -31,8 +31,8 @@ constexpr int kFieldHeight = 22;
 RNetz::RNetz(QWidget* parent)
     : Page(parent)
     , m_window(uiWindow(UiNetwork::R))
-    , m_response(new Frequenzgang(QStringLiteral("R_Frequenzgang"),
-                                  QStringLiteral("R-Anpassnetzwerk"), this))
+    , m_response(QStringLiteral("R_Frequenzgang"),
+                                  QStringLiteral("R-Anpassnetzwerk"), this)
 {
     auto* group = new QGroupBox(QStringLiteral(" R- Anpassnetzwerk "), this);
     group->setGeometry(6, 6, 676, 396);
@@ -291,7 +291,7 @@ void RNetz::R_Netz_Berechnung()
         return response::Network{1, static_cast<double>(Z1), static_cast<double>(Z2),
                                  std::move(elements)};
     };
-    m_response->setCurves(
+    m_response.setCurves(
         {{QStringLiteral("L-Form"), network(pads::lLadder(lBuilt)), network(pads::lLadder(l))},
          {QStringLiteral("Pi-Form"), network(pads::piLadder(piBuilt)), network(pads::piLadder(pi))},
          {QStringLiteral("T-Form"), network(pads::tLadder(tBuilt)), network(pads::tLadder(t))}});
@@ -300,7 +300,7 @@ void RNetz::R_Netz_Berechnung()
 void RNetz::R_B_UIClick() { showWindow(m_window); }
 
 void RNetz::R_B_NormwerteClick() { m_normwerte->open(); }
-void RNetz::R_B_FGClick() { m_response->showBeside(this); }
+void RNetz::R_B_FGClick() { m_response.open(); }
 
 // The results are not among the factory texts: they are computed from the factory inputs.
 void RNetz::loadFactoryDefaults()

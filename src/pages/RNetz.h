@@ -2,6 +2,7 @@
 
 #include "Page.h"
 #include "schematics/PictureSet.h"
+#include "windows/Frequenzgang.h"
 
 class QLabel;
 class QPushButton;
@@ -11,7 +12,6 @@ namespace ampero {
 class EditField;
 class RadioGroup;
 class NormwerteFenster;
-class Frequenzgang;
 class SpannungStromFenster;
 
 // The page "R - Anpassnetzwerk": resistive pads between two resistances Z1 and Z2 for an
@@ -38,12 +38,12 @@ public:
     QPushButton* R_B_Normwerte = nullptr;
     QPushButton* R_B_FG = nullptr;
     NormwerteFenster* normwerte() const { return m_normwerte; }
-    Frequenzgang* frequenzgang() const { return m_response; }
+    Frequenzgang* frequenzgang() const { return m_response.window(); }
 
 private:
     SpannungStromFenster* m_window;
     NormwerteFenster* m_normwerte = nullptr;
-    Frequenzgang* m_response;
+    FrequenzgangLink m_response;
     EditField* m_Z1;
     EditField* m_Z2;
     EditField* m_D;

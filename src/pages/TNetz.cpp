@@ -145,7 +145,7 @@ void TNetz::T_Netz_Berechnung()
     m_hpPictures.show(pictureIndex(hp, 'F', balanced));
     m_tpPictures.show(pictureIndex(tp, 'H', balanced));
     m_normwerte->update();
-    m_response->setCurves(
+    m_response.setCurves(
         {{QStringLiteral("Hochpass"), response::tNetwork(F, R1, X1, R2, X2, hp)},
          {QStringLiteral("Tiefpass"), response::tNetwork(F, R1, X1, R2, X2, tp)}});
 }

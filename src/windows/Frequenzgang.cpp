@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <QBoxLayout>
 #include <QChart>
 #include <QChartView>
@@ -191,13 +192,6 @@ Frequenzgang::Frequenzgang(const QString& name, const QString& network, QWidget*
     controls->addWidget(m_swr);
     controls->addStretch();
 
-    m_chart = newChart();
-    m_view = new ResponseChartView(m_chart, this, [this](double f) {
-        // the axis runs in decades of the unit of its title
-        m_hover->setText(std::isnan(f) ? hoverHint() : valuesAt(std::pow(10.0, f) * m_axisUnit));
-    });
-    m_view->setObjectName(m_prefix + QStringLiteral("_FG_Diagramm"));
-    m_view->setMinimumSize(640, 380);
 
     m_hover = new QLabel(this);
     m_hover->setObjectName(m_prefix + QStringLiteral("_FG_Cursor"));
@@ -220,8 +214,9 @@ Frequenzgang::Frequenzgang(const QString& name, const QString& network, QWidget*
     buttons->addWidget(m_close);
 
     auto* layout = new QVBoxLayout(this);
+    m_layout = layout;
     layout->addLayout(controls);
-    layout->addWidget(m_view, 1);
+    // the plot goes between the controls and the hover line when the window first shows
     layout->addWidget(m_hover);
     layout->addWidget(m_summary);
     layout->addLayout(buttons);
@@ -231,6 +226,22 @@ Frequenzgang::Frequenzgang(const QString& name, const QString& network, QWidget*
     connect(m_copy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(tableText()); });
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+// The plot is made when the window first shows: most users never open it, and five charts
+// would cost the start of the program time and memory.
+void Frequenzgang::ensureView()
+{
+    if (m_view)
+        return;
+    m_chart = newChart();
+    m_view = new ResponseChartView(m_chart, this, [this](double f) {
+        // the axis runs in decades of the unit of its title
+        m_hover->setText(std::isnan(f) ? hoverHint() : valuesAt(std::pow(10.0, f) * m_axisUnit));
+    });
+    m_view->setObjectName(m_prefix + QStringLiteral("_FG_Diagramm"));
+    m_view->setMinimumSize(640, 380);
+    m_layout->insertWidget(1, m_view, 1);
 }
 
 void Frequenzgang::setCurves(std::vector<Curve> curves)
@@ -368,6 +379,7 @@ void Frequenzgang::showBeside(QWidget* owner)
     if (!m_placed && owner) {
         // right of the main window, pushed back onto its screen where that is too narrow
         const QRect frame = owner->window()->frameGeometry();
+        ensureView();
         adjustSize();
         // Before it is first shown, a window is placed by its inside: level with the inside
         // of the main window, so that both title bars line up.
@@ -450,6 +462,7 @@ QChart* Frequenzgang::newChart()
 void Frequenzgang::redraw()
 {
     FloatFlagsKeeper keep;
+    ensureView();
     const bool dark = palette().color(QPalette::Window).lightness() < 128;
     QChart* const shown = m_chart;
     m_chart = newChart();
@@ -564,6 +577,30 @@ void Frequenzgang::redraw()
     m_view->setChart(m_chart);
     delete shown;
     m_summary->setText(summaryText());
+}
+
+FrequenzgangLink::FrequenzgangLink(QString name, QString network, QWidget* page)
+    : m_name(std::move(name))
+    , m_network(std::move(network))
+    , m_page(page)
+{
+}
+
+void FrequenzgangLink::setCurves(std::vector<Frequenzgang::Curve> curves)
+{
+    if (m_window)
+        m_window->setCurves(std::move(curves));
+    else
+        m_curves = std::move(curves);
+}
+
+void FrequenzgangLink::open()
+{
+    if (!m_window) {
+        m_window = new Frequenzgang(m_name, m_network, m_page);
+        m_window->setCurves(std::exchange(m_curves, {}));
+    }
+    m_window->showBeside(m_page);
 }
 
 } // namespace ampero

@@ -15,6 +15,7 @@ class QLogValueAxis;
 class QPushButton;
 class QRadioButton;
 class QValueAxis;
+class QVBoxLayout;
 
 namespace ampero {
 
@@ -77,13 +78,15 @@ protected:
 private:
     void redraw();
     QChart* newChart();
+    void ensureView();
     bool flat() const;
     QColor colour(std::size_t curve) const;
 
     QString m_prefix;
     std::vector<Curve> m_curves;
-    QChart* m_chart;
-    ResponseChartView* m_view;
+    QChart* m_chart = nullptr;
+    ResponseChartView* m_view = nullptr;
+    QVBoxLayout* m_layout;
     QCategoryAxis* m_axisF; // log10 of the frequency, in m_axisUnit
     QCategoryAxis* m_gridF; // its lines between the numbers
     QValueAxis* m_axisTL;
@@ -98,6 +101,27 @@ private:
     QPushButton* m_close;
     bool m_placed = false;
     double m_axisUnit = 1; // Hz per unit of the frequency axis
+};
+
+// A page's hold on its "Frequenzgang" window: it keeps the curves of the last calculation and
+// makes the window the first time the user opens it, since most users never do.
+//     FrequenzgangLink m_response{"L_Frequenzgang", "L-Anpassnetzwerk", this};
+//     m_response.setCurves({{"Hochpass", highPass}, {"Tiefpass", lowPass}});  // every calculation
+//     m_response.open();                                                     // its button
+class FrequenzgangLink {
+public:
+    FrequenzgangLink(QString name, QString network, QWidget* page);
+    void setCurves(std::vector<Frequenzgang::Curve> curves);
+    void open();
+    // The window once it was opened, else null.
+    Frequenzgang* window() const { return m_window; }
+
+private:
+    QString m_name;
+    QString m_network;
+    QWidget* m_page;
+    std::vector<Frequenzgang::Curve> m_curves; // until the window exists
+    Frequenzgang* m_window = nullptr;          // a child of the page
 };
 
 } // namespace ampero
