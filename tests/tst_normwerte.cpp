@@ -37,7 +37,18 @@ const QString O = QStringLiteral("\u2126");
 PITAtt* pit() { return qobject_cast<PITAtt*>(Form1->PageControl1->widget(kPiT)); }
 RNetz* rnetz() { return qobject_cast<RNetz*>(Form1->PageControl1->widget(kR)); }
 
-QTableWidget* table(const QString& name) { return driver::find<QTableWidget>(name); }
+// A table of a standard-value window, which the user opens to read it: a hidden window does
+// not follow its page.
+QTableWidget* table(const QString& name)
+{
+    auto* t = driver::find<QTableWidget>(name);
+    if (auto* window = t ? qobject_cast<NormwerteFenster*>(t->window()) : nullptr;
+        window && !window->isVisible()) {
+        window->open();
+        QApplication::processEvents();
+    }
+    return t;
+}
 
 QStringList row(QTableWidget* t, int r)
 {
@@ -305,8 +316,10 @@ private slots:
             &page);
         QVERIFY(window.seriesGroup(NW::Kind::Capacitor) && window.seriesGroup(NW::Kind::Coil));
         QVERIFY(!window.seriesGroup(NW::Kind::Resistor));
-        window.update();
+        window.update(); // hidden: nothing to show yet
         auto* t = window.findChild<QTableWidget*>("Test_NW_Tabelle");
+        QVERIFY(!t->item(0, 2) || t->item(0, 2)->text().isEmpty());
+        window.show();
         QCOMPARE(t->item(0, 2)->text(), withPunktKomma("150,000 pF"));
         QCOMPARE(t->item(1, 2)->text(), withPunktKomma("2,200 µH"));
         auto* built = window.findChild<QTableWidget*>("Test_NW_Aufbau");

@@ -211,6 +211,13 @@ eseries::Series NormwerteFenster::series(Kind kind) const
 
 void NormwerteFenster::update()
 {
+    // a hidden window fills its tables when it shows
+    if (isVisible())
+        refill();
+}
+
+void NormwerteFenster::refill()
+{
     // Qt's and our own arithmetic here must leave no flag for the page's next step
     const FloatFlagsKeeper keep;
     std::vector<std::optional<double>> standard;
@@ -263,7 +270,6 @@ void NormwerteFenster::update()
 
 void NormwerteFenster::open()
 {
-    update();
     show();
     raise();
     activateWindow();
@@ -321,6 +327,7 @@ void NormwerteFenster::showEvent(QShowEvent* event)
             move(at);
         }
     }
+    refill();
     QWidget::showEvent(event);
 }
 

@@ -52,8 +52,9 @@ public:
     RadioGroup* seriesGroup(Kind kind) const;
     eseries::Series series(Kind kind) const;
 
-    // Reads the result fields again and refills both tables. It never fails: a field that
-    // does not read shows no standard value.
+    // Reads the result fields again and refills both tables, when the window is open (it
+    // fills them when it shows). It never fails: a field that does not read shows no
+    // standard value.
     void update();
     // Shows the window beside the main window, or raises it.
     void open();
@@ -73,6 +74,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void refill();
     std::vector<Part> m_parts;
     AsBuilt m_asBuilt;
     QWidget* m_page;

@@ -178,7 +178,7 @@ MemoTable::MemoTable(SpannungStromFenster& window, Spacing spacing)
     : m_memo(window.memo())
     , m_spacing(spacing)
 {
-    m_memo->clear();
+    // the memo's old lines go when the table ends, also when a fault ends it early
     window.setTabStops();
 }
 
@@ -221,7 +221,10 @@ void MemoTable::line(const QString& text)
 MemoTable::~MemoTable()
 {
     const FloatFlagsKeeper keep; // Qt's own arithmetic while it lays out the text
-    m_memo->setPlainText(m_lines.join(QLatin1Char('\n')));
+    // Through the document: the edit's own setPlainText lays the text out at once to keep
+    // the cursor in view, which cost a third of a page's calculation; the document is laid
+    // out when the memo is painted.
+    m_memo->document()->setPlainText(m_lines.join(QLatin1Char('\n')));
 }
 
 // The window
