@@ -13,12 +13,14 @@
 #include "widgets/EditField.h"
 #include "widgets/PageControl.h"
 #include "widgets/RadioGroup.h"
+#include "windows/Frequenzgang.h"
 #include "windows/SpannungStrom.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -166,7 +168,7 @@ class TestMonkey : public QObject {
     int pick(qsizetype n) { return std::uniform_int_distribution<int>(0, int(n) - 1)(m_random); }
 
     // Every fault of one window or page, as texts; empty when it behaved.
-    QStringList monkey(QWidget* root)
+    QStringList monkey(QWidget* root, int entriesPerField = kEntriesPerField)
     {
         QStringList faults;
         m_entries = m_refusals = 0;
@@ -207,12 +209,12 @@ class TestMonkey : public QObject {
         // Every field gets its share, also those that only some selections show: while one of
         // them waits, the clicks come more often.
         QHash<EditField*, int> entered;
-        const qsizetype most = 4 * kEntriesPerField * inputs.size();
+        const qsizetype most = 4 * entriesPerField * inputs.size();
         for (int step = 0; step < most; ++step) {
             QList<EditField*> waiting;
             bool hiddenWaits = false;
             for (EditField* f : inputs)
-                if (entered.value(f) < kEntriesPerField) {
+                if (entered.value(f) < entriesPerField) {
                     if (f->isVisible() && f->isEnabled())
                         waiting << f;
                     else
@@ -278,7 +280,7 @@ class TestMonkey : public QObject {
         }
         root->window()->setUpdatesEnabled(true);
         for (EditField* f : inputs)
-            if (faults.isEmpty() && entered.value(f) < kEntriesPerField)
+            if (faults.isEmpty() && entered.value(f) < entriesPerField)
                 qWarning("%s: only %d entries, it is hidden most of the time",
                          qPrintable(f->objectName()), entered.value(f));
         qInfo("%d input fields, %d entries, %d refused", int(inputs.size()), m_entries, m_refusals);
@@ -315,6 +317,40 @@ private slots:
         Form1->PageControl1->setCurrentWidget(page);
         QVERIFY(driver::activate(Form1));
         const QStringList faults = monkey(page);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    // The network pages again with their frequency-response window open, which sweeps every
+    // network the page computes: fewer entries, since each one redraws the plot.
+    void everyResponseWindow_data()
+    {
+        QTest::addColumn<int>("index");
+        const QList<Page*> pages = Form1->pages();
+        for (int i = 0; i < pages.size(); ++i)
+            for (QPushButton* b : pages[i]->findChildren<QPushButton*>())
+                if (b->objectName().endsWith(QLatin1String("_B_FG")))
+                    QTest::newRow(qPrintable(pages[i]->objectName())) << i;
+    }
+
+    void everyResponseWindow()
+    {
+        QFETCH(int, index);
+        Page* page = Form1->pages()[index];
+        Form1->PageControl1->setCurrentWidget(page);
+        QPushButton* button = nullptr;
+        for (QPushButton* b : page->findChildren<QPushButton*>())
+            if (b->objectName().endsWith(QLatin1String("_B_FG")))
+                button = b;
+        button->click();
+        auto* window = page->findChild<Frequenzgang*>();
+        QVERIFY(window && window->isVisible());
+        QVERIFY(driver::activate(Form1));
+        QStringList faults = monkey(page, 60);
+        // what the window writes: its table under the plot, the copied values
+        for (const QString& text : {window->summaryText(), window->tableText()})
+            if (showsNoNumber(text))
+                faults << QStringLiteral("the window shows no number: ") + text.left(400);
+        window->close();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 
