@@ -89,6 +89,8 @@ private slots:
             {185, "Spannungen und Ströme im L-Netzwerk"},
             {195, "Spannungen und Ströme im Pi-Netzwerk"},
             {205, "Spannungen und Ströme im T-Netzwerk"},
+            {215, "Normwerte – Bauteile aus den Normreihen"},
+            {220, "Frequenzgang – Dämpfung und Anpassung über der Frequenz"},
         };
         for (const auto& [context, title] : topics)
             QTest::addRow("%d", context) << context << QString::fromUtf8(title);
@@ -103,6 +105,36 @@ private slots:
         QCOMPARE(helpWindow()->property("kontext").toInt(), context);
         QCOMPARE(heading(), title);
         QVERIFY(helpWindow()->windowTitle().endsWith(title));
+    }
+
+    // The standard-value and frequency-response windows open their topics, by button and F1.
+    void theWindowsOfTheNetworkPagesOpenTheirTopics_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("help");
+        QTest::addColumn<int>("context");
+        QTest::newRow("Normwerte") << "PiT_B_Normwerte" << "PiT_Normwerte" << "PiT_NW_B_Hilfe" << 215;
+        QTest::newRow("Frequenzgang") << "L_B_FG" << "L_Frequenzgang" << "L_FG_Hilfe" << 220;
+    }
+    void theWindowsOfTheNetworkPagesOpenTheirTopics()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, window);
+        QFETCH(QString, help);
+        QFETCH(int, context);
+        driver::find<QPushButton>(page)->click();
+        QWidget* w = driver::find(window);
+        QVERIFY(w && w->isVisible());
+        driver::find<QPushButton>(help)->click();
+        QVERIFY(helpWindow() && helpWindow()->isVisible());
+        QCOMPARE(helpWindow()->property("kontext").toInt(), context);
+        closeHelp();
+        QVERIFY(driver::activate(w));
+        QTest::keyClick(w, Qt::Key_F1);
+        QVERIFY(helpWindow() && helpWindow()->isVisible());
+        QCOMPARE(helpWindow()->property("kontext").toInt(), context);
+        w->close();
     }
 
     // A second request reuses the open window, shows the new topic and brings it to the front.
@@ -253,7 +285,7 @@ private slots:
             QCOMPARE(tree->currentItem(), *it);
             ++topics;
         }
-        QCOMPARE(topics, 22);
+        QCOMPARE(topics, 24);
     }
 
     void theIndexFiltersAndOpens()

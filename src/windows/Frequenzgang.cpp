@@ -1,5 +1,6 @@
 #include "Frequenzgang.h"
 
+#include "platform/Help.h"
 #include "values/DisplayOptions.h"
 #include "values/FloatGuard.h"
 #include "values/ZahlenEinundAusgabe.h"
@@ -25,11 +26,15 @@
 #include <QRadioButton>
 #include <QScatterSeries>
 #include <QScreen>
+#include <QShortcut>
 #include <QValueAxis>
 
 namespace ampero {
 
 namespace {
+
+// The help topic of the window.
+constexpr int kHelpContext = 220;
 
 // The span factors offered; F/10 … 10·F is the default.
 constexpr double kSpans[] = {2, 3, 5, 10, 30, 100};
@@ -208,7 +213,10 @@ Frequenzgang::Frequenzgang(const QString& name, const QString& network, QWidget*
         QStringLiteral("Kopiert die Wertetabelle (Frequenz, TL, RL) in die Zwischenablage"));
     m_close = new QPushButton(QStringLiteral("Schließen"), this);
     m_close->setObjectName(m_prefix + QStringLiteral("_FG_Schliessen"));
+    auto* help = new QPushButton(QStringLiteral("Hilfe"), this);
+    help->setObjectName(m_prefix + QStringLiteral("_FG_Hilfe"));
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(help);
     buttons->addStretch();
     buttons->addWidget(m_copy);
     buttons->addWidget(m_close);
@@ -226,6 +234,9 @@ Frequenzgang::Frequenzgang(const QString& name, const QString& network, QWidget*
     connect(m_copy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(tableText()); });
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    const auto openTopic = [] { openHelp(kHelpContext, QStringLiteral("Frequenzgang")); };
+    connect(help, &QPushButton::clicked, this, openTopic);
+    new QShortcut(QKeySequence(Qt::Key_F1), this, openTopic);
 }
 
 // The plot is made when the window first shows: most users never open it, and five charts

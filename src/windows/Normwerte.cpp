@@ -1,5 +1,6 @@
 #include "Normwerte.h"
 
+#include "platform/Help.h"
 #include "platform/WindowStyles.h"
 #include "values/EinstellungenundRoutinen.h"
 #include "values/FloatGuard.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableWidget>
 
 namespace ampero {
@@ -26,6 +28,7 @@ namespace {
 constexpr int kMargin = 16;
 constexpr int kWidth = 470;
 constexpr int kRowHeight = 20;
+constexpr int kHelpContext = 215; // the help topic of the window
 
 struct KindDesign {
     const char* suffix;  // of the radio group's name
@@ -180,6 +183,12 @@ NormwerteFenster::NormwerteFenster(const QString& prefix, const QString& title,
     close->setObjectName(prefix + QStringLiteral("_NW_B_Schliessen"));
     close->setGeometry(kWidth - kMargin - 100, y, 100, 28);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* help = new QPushButton(QStringLiteral("Hilfe"), this);
+    help->setObjectName(prefix + QStringLiteral("_NW_B_Hilfe"));
+    help->setGeometry(kMargin, y, 100, 28);
+    const auto openTopic = [] { openHelp(kHelpContext, QStringLiteral("Normwerte")); };
+    connect(help, &QPushButton::clicked, this, openTopic);
+    new QShortcut(QKeySequence(Qt::Key_F1), this, openTopic);
     setFixedSize(kWidth, y + 40);
 
     // the window belongs to its page: it closes when another page comes to the front
