@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <QApplication>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 using namespace ampero;
@@ -42,6 +43,20 @@ void checkFields()
         }
 }
 
+// A load may report a value as the program does at start-up, in a message box; here nobody is
+// there to click OK.
+class BoxCloser : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* box = qobject_cast<QMessageBox*>(watched))
+                QMetaObject::invokeMethod(
+                    box, [box] { box->done(QMessageBox::Ok); }, Qt::QueuedConnection);
+        return false;
+    }
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -51,6 +66,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     static QTemporaryDir folder;    // no settings file of the user is read
     setProgramFolder(folder.path());
     createForms();
+    qApp->installEventFilter(new BoxCloser);
     return 0;
 }
 
