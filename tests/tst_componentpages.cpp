@@ -49,9 +49,7 @@ private slots:
 
     void init()
     {
-        driver::clearFocus();
-        setNachkomma(3);
-        setNotation(Notation::Prefix);
+        driver::startEachTest();
         xlxc()->loadFactoryDefaults();
         lc()->loadFactoryDefaults();
     }

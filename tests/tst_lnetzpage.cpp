@@ -96,9 +96,7 @@ private slots:
 
     void init()
     {
-        driver::clearFocus();
-        setNachkomma(3);
-        setNotation(Notation::Prefix);
+        driver::startEachTest();
         lnetz()->loadFactoryDefaults();
         Form6->close();
     }

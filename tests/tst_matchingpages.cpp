@@ -113,9 +113,7 @@ private slots:
 
     void init()
     {
-        driver::clearFocus();
-        setNachkomma(3);
-        setNotation(Notation::Prefix);
+        driver::startEachTest();
         pi()->loadFactoryDefaults();
         tn()->loadFactoryDefaults();
         Form7->close();

@@ -144,9 +144,7 @@ private slots:
 
     void init()
     {
-        driver::clearFocus();
-        setNachkomma(3);
-        setNotation(Notation::Prefix);
+        driver::startEachTest();
         pit()->loadFactoryDefaults();
         rnetz()->loadFactoryDefaults();
         for (QWidget* w : {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5)})

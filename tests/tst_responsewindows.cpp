@@ -86,9 +86,7 @@ private slots:
 
     void init()
     {
-        driver::clearFocus();
-        setNachkomma(3);
-        setNotation(Notation::Prefix);
+        driver::startEachTest();
         pit()->loadFactoryDefaults();
         rnetz()->loadFactoryDefaults();
         for (int tab : {kL, kPi, kT})

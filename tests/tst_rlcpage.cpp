@@ -72,9 +72,7 @@ private slots:
 
     void init()
     {
-        driver::clearFocus();
-        setNachkomma(3);
-        setNotation(Notation::Prefix);
+        driver::startEachTest();
         page()->loadFactoryDefaults();
         for (const QString s : {"R", "P"})
             select(side(s), 0, 0, s == "R" ? 0 : 1);

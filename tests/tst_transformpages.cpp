@@ -40,9 +40,7 @@ private slots:
 
     void init()
     {
-        driver::clearFocus();
-        setNachkomma(3);
-        setNotation(Notation::Prefix);
+        driver::startEachTest();
         rc()->loadFactoryDefaults();
         ps()->loadFactoryDefaults();
     }

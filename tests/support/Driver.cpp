@@ -80,6 +80,13 @@ void clearFocus()
         w->clearFocus();
 }
 
+void startEachTest()
+{
+    clearFocus();
+    ampero::setNachkomma(3);
+    ampero::setNotation(ampero::Notation::Prefix);
+}
+
 void type(const QString& fieldName, const QString& text)
 {
     focus(fieldName);

@@ -32,6 +32,8 @@ QString text(const QString& name);
 void focus(const QString& fieldName);
 // Takes the focus from whatever widget holds it, so that no leave handler runs later.
 void clearFocus();
+// What a page test starts from: no focus, three decimals, numbers with prefix letters.
+void startEachTest();
 
 // Focuses the field, replaces its text by typing and does not press Enter.
 void type(const QString& fieldName, const QString& text);
