@@ -29,13 +29,16 @@ QList<QWidget*> windows()
     return all;
 }
 
-void checkFields()
+// No field shows "inf" or "nan" that the program wrote. A stored text is loaded as it stands
+// (the field's text is its state), so a text found in the file itself is the file's own.
+void checkFields(const QByteArray& file)
 {
     for (QWidget* window : windows())
         for (const EditField* field : window->findChildren<EditField*>()) {
             const QString text = field->text();
-            if (text.contains(QLatin1String("inf"), Qt::CaseInsensitive) ||
-                text.contains(QLatin1String("nan"), Qt::CaseInsensitive)) {
+            if ((text.contains(QLatin1String("inf"), Qt::CaseInsensitive) ||
+                 text.contains(QLatin1String("nan"), Qt::CaseInsensitive)) &&
+                !file.contains(text.toUtf8())) {
                 std::fprintf(stderr, "%s shows \"%s\" after loading\n",
                              qPrintable(field->objectName()), qPrintable(text));
                 std::abort();
@@ -79,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const Error&) {
         // a value the program refuses stops the load, as at start-up
     }
-    checkFields();
+    checkFields(bytes);
     // Closing writes the file back from the windows and what the load left.
     IniDocument stored = IniDocument::fromBytes(bytes);
     if (const IncompleteLoad* partial = incompleteLoad())
