@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <QApplication>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using namespace ampero;
@@ -29,16 +30,19 @@ QList<QWidget*> windows()
     return all;
 }
 
-// No field shows "inf" or "nan" that the program wrote. A stored text is loaded as it stands
-// (the field's text is its state), so a text found in the file itself is the file's own.
-void checkFields(const QByteArray& file)
+// No field shows "inf" or "nan" (as words: "info" is one of its own) that the program wrote.
+// A stored text is loaded as it stands, the field's text being its state, with the decimal
+// separator of the file's options; a text the file holds is the file's own.
+void checkFields(QByteArray file)
 {
+    file.replace(',', '.');
     for (QWidget* window : windows())
         for (const EditField* field : window->findChildren<EditField*>()) {
             const QString text = field->text();
-            if ((text.contains(QLatin1String("inf"), Qt::CaseInsensitive) ||
-                 text.contains(QLatin1String("nan"), Qt::CaseInsensitive)) &&
-                !file.contains(text.toUtf8())) {
+            static const QRegularExpression notFinite(
+                QStringLiteral("\\b(inf|nan)\\b"), QRegularExpression::CaseInsensitiveOption);
+            if (notFinite.match(text).hasMatch() &&
+                !file.contains(QString(text).replace(u',', u'.').toUtf8())) {
                 std::fprintf(stderr, "%s shows \"%s\" after loading\n",
                              qPrintable(field->objectName()), qPrintable(text));
                 std::abort();
