@@ -299,7 +299,7 @@ QColor Frequenzgang::colour(std::size_t curve) const
 QString Frequenzgang::valuesAt(double f) const
 {
     FloatFlagsKeeper keep;
-    QString text = QStringLiteral("f = ") + frequencyText(flat() ? f : f, flat());
+    QString text = QStringLiteral("f = ") + frequencyText(f, flat());
     for (const Curve& c : m_curves) {
         const response::Point p = response::at(c.network, f);
         text += QStringLiteral("    ") + c.name + QStringLiteral(": TL ") + dBText(p.TL) +
