@@ -6,6 +6,7 @@
 #include "platform/Folders.h"
 #include "settings/IniDocument.h"
 #include "settings/Load361.h"
+#include "settings/ProgramState.h"
 #include "settings/Rechengrenzen361.h"
 #include "settings/Store361.h"
 #include "values/Errors.h"
@@ -82,9 +83,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const IniDocument ini = IniDocument::fromBytes(bytes);
-    // Each file meets the windows as at a start: with their factory texts, not with what an
-    // earlier file left there when its load stopped.
-    Eingabefelder_laden();
+    // Each file meets the windows as at a start: nothing loaded yet, the factory texts in the
+    // fields, not what an earlier file left there when its load stopped. (Their calculations
+    // can fail on what that file left in the windows' own fields, which a start never meets.)
+    Parameter_geladen = false;
+    try {
+        Eingabefelder_laden();
+    } catch (const Error&) {
+    }
+    Parameter_geladen = false;
     try {
         IniFileLaden(ini);
     } catch (const Error&) {
