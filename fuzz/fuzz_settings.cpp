@@ -34,17 +34,18 @@ QList<QWidget*> windows()
 
 // No field shows "inf" or "nan" (as words: "info" is one of its own) that the program wrote.
 // A stored text is loaded as it stands, the field's text being its state, with the decimal
-// separator of the file's options; a text the file holds is the file's own.
-void checkFields(QByteArray file)
+// separator of the file's options; a text the file holds (as read, in its encoding) is the
+// file's own.
+void checkFields(QString file)
 {
-    file.replace(',', '.');
+    file.replace(u',', u'.');
     for (QWidget* window : windows())
         for (const EditField* field : window->findChildren<EditField*>()) {
             const QString text = field->text();
             static const QRegularExpression notFinite(
                 QStringLiteral("\\b(inf|nan)\\b"), QRegularExpression::CaseInsensitiveOption);
             if (notFinite.match(text).hasMatch() &&
-                !file.contains(QString(text).replace(u',', u'.').toUtf8())) {
+                !file.contains(QString(text).replace(u',', u'.'))) {
                 std::fprintf(stderr, "%s shows \"%s\" after loading\n",
                              qPrintable(field->objectName()), qPrintable(text));
                 std::abort();
@@ -97,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const Error&) {
         // a value the program refuses stops the load, as at start-up
     }
-    checkFields(bytes);
+    checkFields(ini.toText());
     // Closing writes the file back from the windows and what the load left.
     IniDocument stored = IniDocument::fromBytes(bytes);
     if (const IncompleteLoad* partial = incompleteLoad())
