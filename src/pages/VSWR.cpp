@@ -34,11 +34,6 @@ QString prefixText(long double v, const QString& unit)
     return Zahlenausgabe(static_cast<double>(v)) + unit;
 }
 
-bool darkBackground(const QPalette& palette)
-{
-    return palette.color(QPalette::Window).lightness() < 128;
-}
-
 } // namespace
 
 VSWR::VSWR(QWidget* parent)

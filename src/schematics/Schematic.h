@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/Colours.h"
+
 #include <initializer_list>
 #include <QColor>
 #include <QPalette>
@@ -61,7 +63,7 @@ public:
 
     // The colours of what arrows and marks stand for, chosen for the palette in use so that
     // they read on a light and on a dark background alike.
-    bool darkBackground() const { return m_palette.color(QPalette::Window).lightness() < 128; }
+    bool darkBackground() const { return ampero::darkBackground(m_palette); }
     QColor powerColor() const { return pick({0, 150, 0}, {100, 215, 100}); }
     QColor voltageColor() const { return pick({0, 0, 220}, {120, 165, 255}); }
     QColor currentColor() const { return pick({210, 0, 0}, {255, 115, 105}); }

@@ -292,7 +292,7 @@ QColor Frequenzgang::colour(std::size_t curve) const
                                    QColor(0x2e, 0x7d, 0x32)};
     static const QColor dark[] = {QColor(0x64, 0xb5, 0xf6), QColor(0xff, 0x8a, 0x65),
                                   QColor(0x81, 0xc7, 0x84)};
-    const bool isDark = palette().color(QPalette::Window).lightness() < 128;
+    const bool isDark = darkBackground(palette());
     return (isDark ? dark : light)[curve % 3];
 }
 
@@ -426,7 +426,7 @@ void Frequenzgang::changeEvent(QEvent* event)
 // the sweep.
 QChart* Frequenzgang::newChart()
 {
-    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    const bool dark = darkBackground(palette());
     auto* chart = new QChart;
     chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     chart->setLocalizeNumbers(true);
@@ -474,7 +474,7 @@ void Frequenzgang::redraw()
 {
     FloatFlagsKeeper keep;
     ensureView();
-    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    const bool dark = darkBackground(palette());
     QChart* const shown = m_chart;
     m_chart = newChart();
     const QLocale locale =

@@ -166,7 +166,7 @@ TForm2::TForm2(QWidget* owner)
 void TForm2::colourLinks()
 {
     // The palette's link blue is too dark on a dark window; the light blue stands in for it.
-    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    const bool dark = darkBackground(palette());
     const QColor link = dark ? QColor(120, 165, 255) : palette().color(QPalette::Link);
     for (QLabel* label : {static_cast<QLabel*>(L_HomePage), static_cast<QLabel*>(L_EMail)}) {
         QPalette p = label->palette();
