@@ -245,7 +245,7 @@ void Frequenzgang::ensureView()
 {
     if (m_view)
         return;
-    m_chart = newChart();
+    m_chart = new QChart; // the first redraw, before the window shows, fills a chart of its own
     m_view = new ResponseChartView(m_chart, this, [this](double f) {
         // the axis runs in decades of the unit of its title
         m_hover->setText(std::isnan(f) ? hoverHint() : valuesAt(std::pow(10.0, f) * m_axisUnit));
