@@ -33,26 +33,6 @@ namespace {
 
 constexpr int kEntriesPerField = 300;
 
-// Answers every message box as soon as it shows and remembers its title and text.
-class BoxCloser : public QObject {
-public:
-    QStringList titles;
-    QStringList texts;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show)
-            if (auto* box = qobject_cast<QMessageBox*>(watched)) {
-                titles << box->windowTitle();
-                texts << box->text();
-                QMetaObject::invokeMethod(
-                    box, [box] { box->done(QMessageBox::Ok); }, Qt::QueuedConnection);
-            }
-        return false;
-    }
-};
-
 // The texts a user might type: numbers with prefixes, units and exponents, numbers beyond
 // every range, stray separators and signs, blanks and nothing at all.
 class Texts {
@@ -159,7 +139,7 @@ void typeInto(EditField* field, const QString& text)
 class TestMonkey : public QObject {
     Q_OBJECT
 
-    BoxCloser m_boxes;
+    driver::BoxCloser m_boxes;
     Texts m_texts{20261210};
     std::mt19937 m_random{4711};
     int m_entries = 0;

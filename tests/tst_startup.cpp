@@ -16,6 +16,7 @@
 #include "values/Errors.h"
 #include "widgets/EditField.h"
 #include "widgets/PageControl.h"
+#include "widgets/Placement.h"
 #include "widgets/RadioGroup.h"
 #include "windows/SpannungStrom.h"
 
@@ -26,6 +27,8 @@
 #include <QRadioButton>
 #include <QToolTip>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace ampero;
 using driver::boxesDuring;
@@ -432,6 +435,42 @@ private slots:
         QVERIFY(!Form1->isVisible());
     }
 
+    // A disk with no room, or room for half the file only: the file as it was stays, and the
+    // user is told. The process's file size limit stands in for the full disk.
+    void aFullDiskKeepsThePreviousFileAndSaysSo_data()
+    {
+        QTest::addColumn<double>("room"); // a share of the file's size
+        QTest::newRow("no room") << 0.0;
+        QTest::newRow("room for half the file") << 0.5;
+    }
+    void aFullDiskKeepsThePreviousFileAndSaysSo()
+    {
+        QFETCH(double, room);
+        closeAndRead();
+        const QByteArray before = fileContents();
+        QVERIFY(!before.isEmpty());
+        driver::enter("XL_E_F", "4,7M"); // something to store
+
+        rlimit saved{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        const auto savedSignal = signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved;
+        limited.rlim_cur = rlim_t(room * double(before.size()));
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
+        Form1->show();
+        const auto boxes = driver::boxesDuring([] { Form1->close(); });
+        setrlimit(RLIMIT_FSIZE, &saved);
+        signal(SIGXFSZ, savedSignal);
+
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].icon, QMessageBox::Critical);
+        QVERIFY2(boxes[0].text.contains("kann nicht geschrieben werden"), qPrintable(boxes[0].text));
+        QCOMPARE(fileContents(), before);
+        const QString name = QFileInfo(settingsFile()).fileName();
+        QCOMPARE(QDir(iniPath).entryList({name + "*"}, QDir::Files | QDir::Hidden), QStringList{name});
+        QVERIFY(!Form1->isVisible());
+    }
+
     void settingsFolderOfTheInstalledProgram()
     {
         qputenv("XDG_CONFIG_HOME", "/home/funk/.config");
@@ -594,15 +633,31 @@ private slots:
         Form1->move(300, 200);
         Form3->UI_Position->setItemIndex(-1);
         Form3->UI_Position->setItemIndex(item);
+        Form4->show();
         const QRect main = Form1->frameGeometry();
         const QRect window = Form4->frameGeometry();
-        QCOMPARE(window.top(), main.top() - 3);
-        if (item == 0)
-            QCOMPARE(window.left(), main.left() + 120);
-        else if (item == 1)
-            QCOMPARE(window.right() + 1, main.left() - 20);
-        else
-            QCOMPARE(window.left(), main.right() + 1 + 20);
+        const QRect room = Form1->screen()->availableGeometry();
+        QVERIFY(room.contains(window));
+        if (item == 0) { // over the main window, as the user chose, as far as the screen allows
+            QCOMPARE(window.top(), std::max(room.top(), main.top() - 3));
+            QCOMPARE(window.left(), std::min(main.left() + 120, room.right() + 1 - window.width()));
+        } else {
+            // no room beside the main window on this screen: it covers none of the page's
+            // input fields that the plain side place would cover
+            const QRect side = window.translated(
+                (item == 1 ? main.left() - 20 - window.width() : main.right() + 1 + 20) -
+                    window.left(),
+                0);
+            const QRect plain(std::clamp(side.left(), room.left(), room.right() + 1 - side.width()),
+                              window.top(), side.width(), side.height());
+            int covered = 0, coveredThere = 0;
+            for (const QRect& field : inputFieldRects(Form1)) {
+                covered += window.intersects(field);
+                coveredThere += plain.intersects(field);
+            }
+            QVERIFY2(covered <= coveredThere, qPrintable(QString("%1 > %2").arg(covered).arg(coveredThere)));
+        }
+        Form4->close();
     }
 
 private:

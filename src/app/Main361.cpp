@@ -108,17 +108,17 @@ TForm1::TForm1()
         PageControl1->addTab(page, QString::fromUtf8(entry.caption));
     }
     dBPage = qobject_cast<dB*>(PageControl1->widget(0));
-    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
+    connectHandler(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
 
     Button4 = addButton(this, "Button4", QStringLiteral("Info"), QRect(8, 510, 89, 28));
     Button6 = addButton(this, "Button6", QStringLiteral("Optionen"), QRect(105, 510, 89, 28));
     B_Hilfe = addButton(this, "B_Hilfe", QStringLiteral("Hilfe"), QRect(202, 510, 89, 28));
     BitBtn2 = addButton(this, "BitBtn2", QStringLiteral("Fertig"), QRect(580, 505, 125, 36));
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
-    connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
-    connect(B_Hilfe, &QPushButton::clicked, this, &TForm1::B_HilfeClick);
-    connect(BitBtn2, &QPushButton::clicked, this, &QWidget::close);
+    connectHandler(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connectHandler(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connectHandler(B_Hilfe, &QPushButton::clicked, this, &TForm1::B_HilfeClick);
+    connectHandler(BitBtn2, &QPushButton::clicked, this, &QWidget::close);
 
     qApp->installEventFilter(this); // tooltips only while "Kurzhinweise" is on
 
@@ -134,7 +134,7 @@ TForm1::TForm1()
         auto* shortcut = new QShortcut(this);
         shortcut->setKeys(keys);
         shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, [turnPage, step] { turnPage(step); });
+        connectHandler(shortcut, &QShortcut::activated, this, [turnPage, step] { turnPage(step); });
         connect(shortcut, &QShortcut::activatedAmbiguously, this,
                 [turnPage, step] { turnPage(step); });
     };
@@ -146,7 +146,7 @@ TForm1::TForm1()
     // F1 works in every field of the window.
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
-    connect(f1, &QShortcut::activated, this, &TForm1::B_HilfeClick);
+    connectHandler(f1, &QShortcut::activated, this, &TForm1::B_HilfeClick);
 
     FormCreate();
 }

@@ -15,6 +15,7 @@
 #include "windows/Normwerte.h"
 #include "windows/Frequenzgang.h"
 #include "windows/SpannungStrom.h"
+#include "widgets/Handlers.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -188,8 +189,8 @@ LNetz::LNetz(QWidget* parent)
             L_Netz_Berechnung();
     };
     L_RG_unsym->setClickHandler(choiceChanged);
-    connect(L_B_UI, &QPushButton::clicked, this, &LNetz::L_B_UIClick);
-    connect(L_B_Normwerte, &QPushButton::clicked, this, &LNetz::L_B_NormwerteClick);
+    connectHandler(L_B_UI, &QPushButton::clicked, this, &LNetz::L_B_UIClick);
+    connectHandler(L_B_Normwerte, &QPushButton::clicked, this, &LNetz::L_B_NormwerteClick);
 
     // The standard values of the four elements, and both forms built from them at F with the
     // coils' Q; the shunt element stands on the side with the larger real part. A balanced
@@ -232,7 +233,7 @@ LNetz::LNetz(QWidget* parent)
     addContextAction(QStringLiteral("Normwerte anzeigen"), [this] { L_B_NormwerteClick(); });
     for (EditField* f : {m_hpC, m_hpL, m_tpL, m_tpC})
         offerPageMenu(f);
-    connect(L_B_FG, &QPushButton::clicked, this, &LNetz::L_B_FGClick);
+    connectHandler(L_B_FG, &QPushButton::clicked, this, &LNetz::L_B_FGClick);
     m_window->setCalculation(choiceChanged);
 
     // The inputs keep the texts a first start shows; the results come from them.

@@ -210,9 +210,8 @@ MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
     RG_Auswahl->setClickHandler([this] { RG_AuswahlClick(); });
     RG_Einvorgabe->setClickHandler([this] { RG_EinvorgabeClick(); });
     RG_unsym->setClickHandler([this] { runCalculation(); });
-    connect(B_UI, &QPushButton::clicked, this,
-            [this] { runHandler(this, [this] { B_UIClick(); }); });
-    connect(B_FG, &QPushButton::clicked, this, [this] { m_response.open(); });
+    connectHandler(B_UI, &QPushButton::clicked, this, &MatchingNetz::B_UIClick);
+    connectHandler(B_FG, &QPushButton::clicked, this, [this] { m_response.open(); });
     // the window's peak/RMS choice is read from the settings before the page's fields
     m_window->setCalculation([this] { runCalculation(); });
 
@@ -457,7 +456,7 @@ void MatchingNetz::offerStandardValues(QWidget* outputs)
             return lines;
         },
         this);
-    connect(B_Normwerte, &QPushButton::clicked, this, &MatchingNetz::B_NormwerteClick);
+    connectHandler(B_Normwerte, &QPushButton::clicked, this, &MatchingNetz::B_NormwerteClick);
     addContextAction(QStringLiteral("Normwerte anzeigen"), [this] { B_NormwerteClick(); });
     for (std::size_t r = 0; r < 3; ++r) {
         offerPageMenu(m_hp[r]);

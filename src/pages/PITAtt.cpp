@@ -133,9 +133,9 @@ PITAtt::PITAtt(QWidget* parent)
     m_piPictures.show(0);
     m_tPictures.show(0);
     PiT_RG_unsym->setClickHandler([this] { PiT_RG_unsymClick(); });
-    connect(PiT_B_UI, &QPushButton::clicked, this, &PITAtt::PiT_B_UIClick);
-    connect(PiT_B_Normwerte, &QPushButton::clicked, this, &PITAtt::PiT_B_NormwerteClick);
-    connect(PiT_B_FG, &QPushButton::clicked, this, &PITAtt::PiT_B_FGClick);
+    connectHandler(PiT_B_UI, &QPushButton::clicked, this, &PITAtt::PiT_B_UIClick);
+    connectHandler(PiT_B_Normwerte, &QPushButton::clicked, this, &PITAtt::PiT_B_NormwerteClick);
+    connectHandler(PiT_B_FG, &QPushButton::clicked, this, &PITAtt::PiT_B_FGClick);
     m_window->setCalculation([this] { PiT_Berechnung(); });
 
     // The window's power and choice belong to the page's section; "unsym" is written to the

@@ -1,6 +1,7 @@
 #include "Page.h"
 
 #include "widgets/EditField.h"
+#include "widgets/Handlers.h"
 #include "windows/Normwerte.h"
 
 #include <algorithm>
@@ -123,10 +124,10 @@ void Page::addContextAction(const QString& text, std::function<void()> action)
     m_contextActions.emplace_back(text, std::move(action));
 }
 
-void Page::addPageEntries(QMenu& menu) const
+void Page::addPageEntries(QMenu& menu)
 {
     for (const auto& [text, action] : m_contextActions)
-        menu.addAction(text, action);
+        menu.addAction(text, [this, action] { runHandler(this, action); });
     menu.addAction(QStringLiteral("Werte kopieren"), [this] { copyValues(); });
 }
 

@@ -63,7 +63,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void addPageEntries(QMenu& menu) const;
+    void addPageEntries(QMenu& menu);
 
     int m_helpContext = -1;
     Persistence m_persistence;

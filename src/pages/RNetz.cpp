@@ -14,6 +14,7 @@
 #include "windows/Normwerte.h"
 #include "windows/Frequenzgang.h"
 #include "windows/SpannungStrom.h"
+#include "widgets/Handlers.h"
 
 #include <cmath>
 #include <QGroupBox>
@@ -162,9 +163,9 @@ RNetz::RNetz(QWidget* parent)
     m_tPictures.show(0);
     R_RG_unsym->setClickHandler([this] { R_Netz_Berechnung(); });
     R_RG_LNetz->setClickHandler([this] { R_Netz_Berechnung(); });
-    connect(R_B_UI, &QPushButton::clicked, this, &RNetz::R_B_UIClick);
-    connect(R_B_Normwerte, &QPushButton::clicked, this, &RNetz::R_B_NormwerteClick);
-    connect(R_B_FG, &QPushButton::clicked, this, &RNetz::R_B_FGClick);
+    connectHandler(R_B_UI, &QPushButton::clicked, this, &RNetz::R_B_UIClick);
+    connectHandler(R_B_Normwerte, &QPushButton::clicked, this, &RNetz::R_B_NormwerteClick);
+    connectHandler(R_B_FG, &QPushButton::clicked, this, &RNetz::R_B_FGClick);
     m_window->setCalculation([this] { R_Netz_Berechnung(); });
 
     // The window's power and choice belong to the page's section; the calculation runs after

@@ -64,12 +64,12 @@ TForm3::TForm3(QWidget* owner)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(407, 278, 100, 30);
 
-    connect(CBKurzhinweise, &QCheckBox::toggled, this, &TForm3::CBKurzhinweiseClick);
-    connect(CB_Vordergrund, &QCheckBox::toggled, this, &TForm3::CB_VordergrundClick);
+    connectHandler(CBKurzhinweise, &QCheckBox::toggled, this, &TForm3::CBKurzhinweiseClick);
+    connectHandler(CB_Vordergrund, &QCheckBox::toggled, this, &TForm3::CB_VordergrundClick);
     RG_Nachkomma->setClickHandler([this] { RG_NachkommaClick(); });
     RG_Ansicht->setClickHandler([this] { RG_AnsichtClick(); });
     UI_Position->setClickHandler([this] { UI_PositionClick(); });
-    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    connectHandler(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
 }
 
 void TForm3::CBKurzhinweiseClick() { Form1->setHintsShown(CBKurzhinweise->isChecked()); }
@@ -96,23 +96,19 @@ void TForm3::UI_PositionClick()
 {
     if (!Form4)
         return;
-    const QRect main = Form1->frameGeometry();
-    const int width = Form4->frameGeometry().width();
-    int left = 0;
     switch (UI_Position->itemIndex()) {
     case 0: // über dem Hauptfenster
-        left = main.left() + 120;
+        Form4->placeOn(Side::Over);
         break;
     case 1: // links neben dem Hauptfenster
-        left = main.left() - width - 20;
+        Form4->placeOn(Side::Left);
         break;
     case 2: // rechts neben dem Hauptfenster
-        left = main.left() + main.width() + 20;
+        Form4->placeOn(Side::Right);
         break;
     default:
-        return;
+        break;
     }
-    Form4->placeAt({left, main.top() - 3});
 }
 
 void TForm3::Button1Click() { hide(); }

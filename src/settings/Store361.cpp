@@ -17,8 +17,30 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
+#include <cerrno>
+#include <unistd.h>
 
 namespace ampero {
+
+namespace {
+
+// The reason a write failed, in German; a full disk is the usual one.
+QString writeFailure(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("Kein Platz mehr auf dem Datenträger");
+    case EFBIG:
+        return QStringLiteral("Die Datei wird zu groß");
+    case EIO:
+        return QStringLiteral("Ein-/Ausgabefehler");
+    default:
+        return QStringLiteral("Fehler %1").arg(error);
+    }
+}
+
+} // namespace
 
 void storeSettings(IniDocument& ini)
 {
@@ -74,11 +96,31 @@ void IniFileschreiben()
 
 void writeFileAtomically(const QString& path, const QByteArray& contents)
 {
+    // The bytes go to the temporary file's descriptor directly: a buffered QFileDevice reports
+    // the whole size written and commit() misses the failed flush on a full disk. Until
+    // commit() the old file stays as it was.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
-        !file.commit())
-        throw Error(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
-                        .arg(path, file.errorString()));
+    const auto fail = [&](const QString& reason) {
+        file.cancelWriting();
+        return Error(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
+                         .arg(path, reason));
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw fail(file.errorString());
+    const char* data = contents.constData();
+    for (qsizetype left = contents.size(); left > 0;) {
+        const ssize_t n = ::write(file.handle(), data, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            throw fail(writeFailure(n < 0 ? errno : ENOSPC));
+        data += n;
+        left -= n;
+    }
+    if (::fsync(file.handle()) != 0)
+        throw fail(writeFailure(errno));
+    if (!file.commit())
+        throw fail(file.errorString());
 }
 
 } // namespace ampero

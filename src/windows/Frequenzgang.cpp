@@ -5,6 +5,8 @@
 #include "values/FloatGuard.h"
 #include "values/ZahlenEinundAusgabe.h"
 #include "widgets/Colours.h"
+#include "widgets/Handlers.h"
+#include "widgets/Placement.h"
 
 #include <algorithm>
 #include <cmath>
@@ -229,13 +231,13 @@ Frequenzgang::Frequenzgang(const QString& name, const QString& network, QWidget*
     layout->addWidget(m_summary);
     layout->addLayout(buttons);
 
-    connect(m_span, &QComboBox::currentIndexChanged, this, [this] { redraw(); });
-    connect(m_swr, &QRadioButton::toggled, this, [this] { redraw(); });
-    connect(m_copy, &QPushButton::clicked, this,
+    connectHandler(m_span, &QComboBox::currentIndexChanged, this, [this] { redraw(); });
+    connectHandler(m_swr, &QRadioButton::toggled, this, [this] { redraw(); });
+    connectHandler(m_copy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(tableText()); });
-    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    connectHandler(m_close, &QPushButton::clicked, this, &QWidget::close);
     const auto openTopic = [] { openHelp(kHelpContext, QStringLiteral("Frequenzgang")); };
-    connect(help, &QPushButton::clicked, this, openTopic);
+    connectHandler(help, &QPushButton::clicked, this, openTopic);
     new QShortcut(QKeySequence(Qt::Key_F1), this, openTopic);
 }
 
@@ -388,19 +390,9 @@ QString Frequenzgang::tableText() const
 void Frequenzgang::showBeside(QWidget* owner)
 {
     if (!m_placed && owner) {
-        // right of the main window, pushed back onto its screen where that is too narrow
-        const QRect frame = owner->window()->frameGeometry();
         ensureView();
         adjustSize();
-        // Before it is first shown, a window is placed by its inside: level with the inside
-        // of the main window, so that both title bars line up.
-        QPoint place(frame.right() + 10, owner->window()->geometry().top());
-        if (const QScreen* screen = owner->window()->screen()) {
-            const QRect room = screen->availableGeometry();
-            place.setX(std::max(room.left(), std::min(place.x(), room.right() - width())));
-            place.setY(std::max(room.top(), std::min(place.y(), room.bottom() - height())));
-        }
-        move(place);
+        placeBeside(this, owner->window());
         m_placed = true;
     }
     show();

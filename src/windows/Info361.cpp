@@ -7,6 +7,7 @@
 #include "platform/WindowStyles.h"
 #include "widgets/Colours.h"
 #include "windows/Update361.h"
+#include "widgets/Handlers.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -156,11 +157,11 @@ TForm2::TForm2(QWidget* owner)
     colourLinks();
     OK = addButton(this, "OK", QStringLiteral("Schliessen"), QRect(293, 462, 100, 30));
 
-    connect(Credits, &QPushButton::clicked, this, &TForm2::CreditsClick);
-    connect(L_EMail, &LinkLabel::clicked, this, &TForm2::L_EMailClick);
-    connect(L_HomePage, &LinkLabel::clicked, this, &TForm2::L_HomePageClick);
-    connect(Update_B_Updates, &QPushButton::clicked, this, &TForm2::Update_B_UpdatesClick);
-    connect(OK, &QPushButton::clicked, this, &TForm2::OKClick);
+    connectHandler(Credits, &QPushButton::clicked, this, &TForm2::CreditsClick);
+    connectHandler(L_EMail, &LinkLabel::clicked, this, &TForm2::L_EMailClick);
+    connectHandler(L_HomePage, &LinkLabel::clicked, this, &TForm2::L_HomePageClick);
+    connectHandler(Update_B_Updates, &QPushButton::clicked, this, &TForm2::Update_B_UpdatesClick);
+    connectHandler(OK, &QPushButton::clicked, this, &TForm2::OKClick);
 }
 
 void TForm2::colourLinks()

@@ -7,6 +7,8 @@
 #include "values/Units.h"
 #include "values/ZahlenEinundAusgabe.h"
 #include "widgets/RadioGroup.h"
+#include "widgets/Handlers.h"
+#include "widgets/Placement.h"
 
 #include <algorithm>
 #include <cmath>
@@ -178,16 +180,16 @@ NormwerteFenster::NormwerteFenster(const QString& prefix, const QString& title,
     copy->setObjectName(prefix + QStringLiteral("_NW_B_Kopieren"));
     copy->setToolTip(QStringLiteral("Kopiert beide Tabellen als Text mit Tabulatoren"));
     copy->setGeometry(kWidth - kMargin - 210, y, 100, 28);
-    connect(copy, &QPushButton::clicked, this, [this] { copyToClipboard(tableText()); });
+    connectHandler(copy, &QPushButton::clicked, this, [this] { copyToClipboard(tableText()); });
     auto* close = new QPushButton(QStringLiteral("Schließen"), this);
     close->setObjectName(prefix + QStringLiteral("_NW_B_Schliessen"));
     close->setGeometry(kWidth - kMargin - 100, y, 100, 28);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connectHandler(close, &QPushButton::clicked, this, &QWidget::close);
     auto* help = new QPushButton(QStringLiteral("Hilfe"), this);
     help->setObjectName(prefix + QStringLiteral("_NW_B_Hilfe"));
     help->setGeometry(kMargin, y, 100, 28);
     const auto openTopic = [] { openHelp(kHelpContext, QStringLiteral("Normwerte")); };
-    connect(help, &QPushButton::clicked, this, openTopic);
+    connectHandler(help, &QPushButton::clicked, this, openTopic);
     new QShortcut(QKeySequence(Qt::Key_F1), this, openTopic);
     setFixedSize(kWidth, y + 40);
 
@@ -323,18 +325,7 @@ void NormwerteFenster::showEvent(QShowEvent* event)
     // first shown beside the main window, below the voltage/current windows' top edge
     if (!m_placed) {
         m_placed = true;
-        if (const QWidget* main = m_page->window(); main && main != this) {
-            const QRect owner = main->frameGeometry();
-            QPoint at(owner.left() + owner.width() + 10, owner.top() + 40);
-            // beside a main window near the edge of the screen it stays whole on the screen
-            if (const QScreen* screen = main->screen()) {
-                const QRect room = screen->availableGeometry();
-                const QSize size = frameGeometry().size();
-                at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - size.width())));
-                at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - size.height())));
-            }
-            move(at);
-        }
+        placeBeside(this, m_page->window(), Side::Right, 10, 40);
     }
     refill();
     QWidget::showEvent(event);

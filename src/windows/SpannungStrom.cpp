@@ -340,12 +340,12 @@ SpannungStromFenster::SpannungStromFenster(UiNetwork network)
     m_close = new QPushButton(QStringLiteral("Schließen"), this);
     m_close->setObjectName(QLatin1String(d.closeButton));
     m_close->setGeometry(width - kMargin - 100, y, 100, 28);
-    connect(m_close, &QPushButton::clicked, this, &SpannungStromFenster::Button1Click);
+    connectHandler(m_close, &QPushButton::clicked, this, &SpannungStromFenster::Button1Click);
     m_copy = new QPushButton(QStringLiteral("Kopieren"), this);
     m_copy->setObjectName(prefix + QStringLiteral("_B_Kopieren"));
     m_copy->setGeometry(width - kMargin - 210, y, 100, 28);
     m_copy->setToolTip(QStringLiteral("Kopiert die Tabelle als Text mit Tabulatoren"));
-    connect(m_copy, &QPushButton::clicked, this, &SpannungStromFenster::KopierenClick);
+    connectHandler(m_copy, &QPushButton::clicked, this, &SpannungStromFenster::KopierenClick);
     setFixedSize(width, y + 38);
 
     m_peakOrRms->setClickHandler([this] { runCalculation(); });
@@ -374,16 +374,21 @@ SpannungStromFenster::SpannungStromFenster(UiNetwork network)
 void SpannungStromFenster::placeBeside(QWidget* owner)
 {
     setParent(owner, windowFlags());
-    const QRect main = owner->frameGeometry();
-    placeAt({main.left() + main.width() + 10, main.top()});
+    m_side = Side::Right;
+    m_gap = 10;
+    m_top = 0;
+    m_placementPending = true;
 }
 
-void SpannungStromFenster::placeAt(const QPoint& topLeft)
+void SpannungStromFenster::placeOn(Side side)
 {
-    move(topLeft);
-    if (QWidget* owner = parentWidget()) {
-        m_ownerAtPlacement = owner->frameGeometry().topLeft();
-        m_placementPending = true;
+    m_side = side;
+    m_gap = 20;
+    m_top = -3;
+    m_placementPending = true;
+    if (isVisible()) {
+        m_placementPending = false;
+        ampero::placeBeside(this, parentWidget(), m_side, m_gap, m_top);
     }
 }
 
@@ -391,18 +396,7 @@ void SpannungStromFenster::showEvent(QShowEvent* event)
 {
     if (m_placementPending && parentWidget()) {
         m_placementPending = false;
-        const QPoint shift = parentWidget()->frameGeometry().topLeft() - m_ownerAtPlacement;
-        QRect frame = frameGeometry().translated(shift);
-        // beside a main window near the edge of the screen it stays whole on the screen
-        if (const QScreen* screen = parentWidget()->screen()) {
-            const QRect room = screen->availableGeometry();
-            frame.moveLeft(
-                std::max(room.left(), std::min(frame.left(), room.right() + 1 - frame.width())));
-            frame.moveTop(
-                std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - frame.height())));
-        }
-        if (frame.topLeft() != frameGeometry().topLeft())
-            move(frame.topLeft());
+        ampero::placeBeside(this, parentWidget(), m_side, m_gap, m_top);
     }
     QWidget::showEvent(event);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/Placement.h"
 #include "schematics/PictureSet.h"
 
 #include <functional>
@@ -75,13 +76,13 @@ public:
 
     UiNetwork network() const { return m_network; }
 
-    // Gives the window to the main window and places it 10 pixels right of it, top edges
-    // level.
+    // Gives the window to the main window; it shows 10 pixels right of it, top edges level,
+    // where the screen has room, else where it covers the fewest of the page's input fields.
     void placeBeside(QWidget* owner);
-    // Places the window's frame at a point found from the main window's place. Until the
-    // window shows, it moves with the main window: the desktop places the main window only
-    // when it shows, after the settings have placed this one.
-    void placeAt(const QPoint& topLeft);
+    // The place the options choose: over the main window, or 20 pixels left or right of it,
+    // 3 pixels higher, with the same rule where the screen has no room. A shown window moves
+    // at once, a hidden one when it next shows, from where the main window then stands.
+    void placeOn(Side side);
 
     // The page's calculation, run by Enter in the power field and by the peak/RMS choice.
     void setCalculation(std::function<void()> calculation)
@@ -134,7 +135,9 @@ private:
     QPushButton* m_copy;
     std::vector<PictureSet> m_places;
     std::function<void()> m_calculation;
-    QPoint m_ownerAtPlacement; // where the main window stood when this one was placed
+    Side m_side = Side::Right; // where it stands beside the main window, once it shows
+    int m_gap = 10;
+    int m_top = 0;
     bool m_placementPending = false;
 };
 

@@ -186,10 +186,10 @@ TForm9::TForm9(QWidget* owner)
     m_client->work = [this](qint64 received) { IdHTTP1Work(received); };
     m_client->workEnd = [this] { IdHTTP1WorkEnd(); };
 
-    connect(Update_B_Download, &QPushButton::clicked, this, &TForm9::Update_B_DownloadClick);
-    connect(Update_B_Install, &QPushButton::clicked, this, &TForm9::Update_B_InstallClick);
-    connect(Timer1, &QTimer::timeout, this, &TForm9::Timer1Timer);
-    connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
+    connectHandler(Update_B_Download, &QPushButton::clicked, this, &TForm9::Update_B_DownloadClick);
+    connectHandler(Update_B_Install, &QPushButton::clicked, this, &TForm9::Update_B_InstallClick);
+    connectHandler(Timer1, &QTimer::timeout, this, &TForm9::Timer1Timer);
+    connectHandler(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
 }
 
 TForm9::~TForm9()

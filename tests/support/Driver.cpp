@@ -148,6 +148,18 @@ void leave(const QString& fieldName)
     QTest::keyClick(field(fieldName), Qt::Key_Tab);
 }
 
+bool BoxCloser::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show)
+        if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+            titles << box->windowTitle();
+            texts << box->text();
+            QMetaObject::invokeMethod(
+                box, [box] { box->done(QMessageBox::Ok); }, Qt::QueuedConnection);
+        }
+    return false;
+}
+
 QList<Box> boxesDuring(const std::function<void()>& action)
 {
     QList<Box> boxes;

@@ -61,6 +61,17 @@ struct Box {
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
 };
+// Answers every message box as soon as it shows and remembers its title and text; installed
+// on the application, it is quicker than boxesDuring() for thousands of entries.
+class BoxCloser : public QObject {
+public:
+    QStringList titles;
+    QStringList texts;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 // Runs the action and answers every modal message box that opens meanwhile with OK.
 QList<Box> boxesDuring(const std::function<void()>& action);
 
