@@ -3,9 +3,12 @@
 #include "app/Ampero361.h"
 #include "app/Main361.h"
 #include "platform/Help.h"
+#include "pages/Page.h"
 #include "support/Driver.h"
+#include "widgets/PageControl.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,6 +94,9 @@ private slots:
             {205, "Spannungen und Ströme im T-Netzwerk"},
             {215, "Normwerte – Bauteile aus den Normreihen"},
             {220, "Frequenzgang – Dämpfung und Anpassung über der Frequenz"},
+            {225, "Optionen – Anzeige und Verhalten des Programms"},
+            {230, "Info – Version, Dank und Kontakt"},
+            {235, "Update – eine neuere Version holen"},
         };
         for (const auto& [context, title] : topics)
             QTest::addRow("%d", context) << context << QString::fromUtf8(title);
@@ -135,6 +141,58 @@ private slots:
         QVERIFY(helpWindow() && helpWindow()->isVisible());
         QCOMPARE(helpWindow()->property("kontext").toInt(), context);
         w->close();
+    }
+
+    // Every secondary window: F1 opens its own topic, Esc closes it, from whichever control
+    // has the focus.
+    void everySecondaryWindowHasF1AndEsc_data()
+    {
+        QTest::addColumn<QString>("button"); // what opens it; empty: shown directly
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("context");
+        QTest::newRow("Info") << "Button4" << "Form2" << 230;
+        QTest::newRow("Optionen") << "Button6" << "Form3" << 225;
+        QTest::newRow("Update") << "" << "Form9" << 235;
+        QTest::newRow("U / I, PI / T Att") << "PiT_B_UI" << "Form4" << 155;
+        QTest::newRow("U / I, R") << "R_B_UI" << "Form5" << 165;
+        QTest::newRow("U / I, L") << "L_B_UI" << "Form6" << 185;
+        QTest::newRow("U / I, Pi") << "Pi_B_UI" << "Form7" << 195;
+        QTest::newRow("U / I, T") << "T_B_UI" << "Form8" << 205;
+        QTest::newRow("Normwerte") << "Pi_B_Normwerte" << "Pi_Normwerte" << 215;
+        QTest::newRow("Frequenzgang") << "T_B_FG" << "T_Frequenzgang" << 220;
+    }
+    void everySecondaryWindowHasF1AndEsc()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, window);
+        QFETCH(int, context);
+        driver::BoxCloser boxes; // the update window's check finds no server here
+        qApp->installEventFilter(&boxes);
+        const auto removeFilter = qScopeGuard([&] { qApp->removeEventFilter(&boxes); });
+        if (button.isEmpty()) {
+            driver::find(window)->show();
+        } else {
+            auto* b = driver::find<QPushButton>(button);
+            QVERIFY(b);
+            for (QWidget* w = b; w; w = w->parentWidget()) // its page in front
+                if (auto* page = qobject_cast<Page*>(w))
+                    Form1->PageControl1->setCurrentWidget(page);
+            b->click();
+        }
+        QWidget* w = driver::find(window);
+        QVERIFY(w && w->isVisible());
+        QVERIFY(QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }));
+        QTest::qWait(50); // the closed report gives the focus back
+        QVERIFY(driver::activate(w));
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : w;
+        QTest::keyClick(target, Qt::Key_F1);
+        QVERIFY(helpWindow() && helpWindow()->isVisible());
+        QCOMPARE(helpWindow()->property("kontext").toInt(), context);
+        closeHelp();
+        QVERIFY(driver::activate(w));
+        target = QApplication::focusWidget() ? QApplication::focusWidget() : w;
+        QTest::keyClick(target, Qt::Key_Escape);
+        QVERIFY(!w->isVisible());
     }
 
     // A second request reuses the open window, shows the new topic and brings it to the front.
@@ -285,7 +343,7 @@ private slots:
             QCOMPARE(tree->currentItem(), *it);
             ++topics;
         }
-        QCOMPARE(topics, 24);
+        QCOMPARE(topics, 27);
     }
 
     void theIndexFiltersAndOpens()

@@ -3,12 +3,15 @@
 #include "app/Main361.h"
 #include "platform/Help.h"
 #include "support/Driver.h"
+#include "settings/Optionen361.h"
 #include "widgets/PageControl.h"
+#include "widgets/RadioGroup.h"
 #include "windows/SpannungStrom.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QtTest>
@@ -249,6 +252,65 @@ private slots:
                  QStringList({"dBrelU_E_0dB", "dBrelU_E_pUdB", "dBrelU_E_pdB", "dBrelU_E_pmUdBo",
                               "dBrelU_E_pmdB", "dBrelU_E_pmUdBu", "dBrelU_E_mdB", "dBrelU_E_mUdB",
                               "Button4"}));
+    }
+
+    // Tab into a radio group lands on its selected item, so that Space does not flip the
+    // choice: every group of every page and of the options window whose selection is not its
+    // first item.
+    void tabIntoARadioGroupLandsOnItsSelection()
+    {
+        QStringList wrong;
+        int tried = 0;
+        const auto tryGroups = [&](QWidget* window, QWidget* root) {
+            for (RadioGroup* g : root->findChildren<RadioGroup*>()) {
+                if (!g->isVisible() || g->itemIndex() < 1 || !g->item(g->itemIndex())->isEnabled())
+                    continue;
+                // the control before the group in the Tab chain
+                QWidget* before = g->item(0)->previousInFocusChain();
+                while (before != g->item(0) &&
+                       (!(before->focusPolicy() & Qt::TabFocus) || !before->isVisible() ||
+                        !before->isEnabled() || g->isAncestorOf(before)))
+                    before = before->previousInFocusChain();
+                if (!driver::activate(window))
+                    wrong << "window not active";
+                before->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(before, Qt::Key_Tab);
+                ++tried;
+                if (QApplication::focusWidget() != g->item(g->itemIndex()))
+                    wrong << QStringLiteral("%1: Tab from %2 went to %3")
+                                 .arg(g->objectName(), before->objectName(),
+                                      QApplication::focusWidget()
+                                          ? QApplication::focusWidget()->objectName() +
+                                                QLatin1Char(' ') +
+                                                QApplication::focusWidget()->metaObject()->className()
+                                          : QStringLiteral("nothing"));
+            }
+        };
+        for (int i = 0; i < Form1->PageControl1->count(); ++i) {
+            Form1->PageControl1->setCurrentIndex(i);
+            tryGroups(Form1, Form1->PageControl1->currentWidget());
+        }
+        Form1->PageControl1->setCurrentIndex(0);
+        Form3->show();
+        tryGroups(Form3, Form3);
+        Form3->close();
+        QVERIFY(tried > 5);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));
+    }
+
+    // The attenuator page's buttons, left to right.
+    void attenuatorButtonsAreTabbedLeftToRight()
+    {
+        Form1->PageControl1->setCurrentIndex(8);
+        QVERIFY(driver::activate(Form1));
+        driver::find("PiT_B_Normwerte")->setFocus(Qt::TabFocusReason);
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 2; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, QStringList({"PiT_B_Normwerte", "PiT_B_FG", "PiT_B_UI"}));
+        Form1->PageControl1->setCurrentIndex(0);
     }
 
     void changingThePageClosesTheVoltageCurrentWindows()

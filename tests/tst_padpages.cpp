@@ -26,6 +26,8 @@
 #include <QTextDocument>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
 
 using namespace ampero;
@@ -233,6 +235,56 @@ private slots:
         driver::enter("PiT_E_dB", "20");
         EXPECT_TEXTS({"PiT_E_dB=20,000 dB", "PiT_Pi_E_R_R1=247,500E00 " + O});
         QCOMPARE(memoLines(Form4)[3], withPunktKomma("   R1-\t6,364E00 V\t25,713E-03 A\t163,636E-03 W"));
+    }
+
+    // The voltage, current and power columns of the memos start at one place on every line,
+    // in every notation and with any decimals (ENG with three pushed single rows a whole tab
+    // stop right).
+    void memoColumnsLineUp_data()
+    {
+        QTest::addColumn<int>("notation");
+        QTest::addColumn<int>("decimals");
+        for (int n = 0; n < 3; ++n)
+            for (int d = 1; d <= 3; ++d)
+                QTest::addRow("notation %d, %d decimals", n, d) << n << d;
+    }
+    void memoColumnsLineUp()
+    {
+        QFETCH(int, notation);
+        QFETCH(int, decimals);
+        setNotation(static_cast<Notation>(notation));
+        setNachkomma(decimals);
+        for (int page : {kPiT, kR}) {
+            Form1->PageControl1->setCurrentIndex(page);
+            SpannungStromFenster* window = page == kPiT ? Form4 : Form5;
+            (page == kPiT ? pit()->PiT_B_UI : rnetz()->R_B_UI)->click();
+            driver::enter(page == kPiT ? "PiT_E_P" : "R_E_P", "1");
+            QPlainTextEdit* memo = window->memo();
+            QApplication::processEvents();
+            memo->grab(); // lays the memo out
+            QMap<int, qreal> columnAt; // x of each column's start, by column
+            for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next()) {
+                const QTextLayout* layout = b.layout();
+                QVERIFY(layout && layout->lineCount() > 0);
+                const QString text = b.text();
+                int column = 0;
+                for (int i = 0; i < text.size(); ++i) {
+                    if (text[i] != QLatin1Char('\t'))
+                        continue;
+                    ++column;
+                    const qreal x = layout->lineForTextPosition(i + 1).cursorToX(i + 1);
+                    if (!columnAt.contains(column))
+                        columnAt[column] = x;
+                    QVERIFY2(qAbs(columnAt[column] - x) < 0.5,
+                             qPrintable(QString("column %1 of '%2' at %3, not %4")
+                                            .arg(column).arg(text).arg(x).arg(columnAt[column])));
+                }
+            }
+            QVERIFY(columnAt.size() >= 3);
+            window->close();
+        }
+        setNotation(Notation::Prefix);
+        setNachkomma(3);
     }
 
     // The window's power field

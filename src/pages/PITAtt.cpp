@@ -95,6 +95,9 @@ PITAtt::PITAtt(QWidget* parent)
     PiT_B_Normwerte->setGeometry(20, 106, 104, 28);
     PiT_B_Normwerte->setToolTip(QStringLiteral(
         "Nächste Normwerte der Widerstände und das damit aufgebaute Dämpfungsglied"));
+    // Tab runs through the buttons as they stand, left to right
+    setTabOrder(PiT_B_Normwerte, PiT_B_FG);
+    setTabOrder(PiT_B_FG, PiT_B_UI);
 
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
              QRect(0, 362, 676, 20))

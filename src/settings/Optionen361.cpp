@@ -10,6 +10,7 @@
 #include "widgets/Handlers.h"
 #include "widgets/RadioGroup.h"
 #include "windows/SpannungStrom.h"
+#include "widgets/WindowKeys.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -70,6 +71,7 @@ TForm3::TForm3(QWidget* owner)
     RG_Ansicht->setClickHandler([this] { RG_AnsichtClick(); });
     UI_Position->setClickHandler([this] { UI_PositionClick(); });
     connectHandler(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    addWindowKeys(this, kHelpContext, QStringLiteral("Optionen"));
 }
 
 void TForm3::CBKurzhinweiseClick() { Form1->setHintsShown(CBKurzhinweise->isChecked()); }

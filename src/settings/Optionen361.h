@@ -14,6 +14,7 @@ class RadioGroup;
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int kHelpContext = 225; // its help topic
     explicit TForm3(QWidget* owner);
 
     QCheckBox* CBKurzhinweise = nullptr;

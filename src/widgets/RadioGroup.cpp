@@ -21,6 +21,7 @@ RadioGroup::RadioGroup(const QString& name, const QString& caption, const QStrin
         layout->addWidget(button);
     }
     layout->addStretch();
+    updateTabStop();
     // A user's click runs the handler as an event of its own.
     connect(m_buttons, &QButtonGroup::idClicked, this, [this](int id) {
         if (id != m_index)
@@ -49,8 +50,18 @@ void RadioGroup::setItemIndex(int index)
     } else {
         item(index)->setChecked(true);
     }
+    updateTabStop();
     if (m_onClick)
         m_onClick();
+}
+
+// Tab into the group lands on its selected item, as on the desktop's own radio groups; the
+// arrow keys move between the items.
+void RadioGroup::updateTabStop()
+{
+    const int stop = std::max(m_index, 0);
+    for (int i = 0; i < count(); ++i)
+        item(i)->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 } // namespace ampero

@@ -32,6 +32,8 @@ public:
     void placeItems(const QList<QRect>& geometries);
 
 private:
+    void updateTabStop();
+
     QButtonGroup* m_buttons;
     int m_index = -1;
     std::function<void()> m_onClick;

@@ -7,6 +7,7 @@
 #include "widgets/Colours.h"
 #include "widgets/Handlers.h"
 #include "widgets/Placement.h"
+#include "widgets/WindowKeys.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,7 +29,6 @@
 #include <QRadioButton>
 #include <QScatterSeries>
 #include <QScreen>
-#include <QShortcut>
 #include <QValueAxis>
 
 namespace ampero {
@@ -238,7 +238,7 @@ Frequenzgang::Frequenzgang(const QString& name, const QString& network, QWidget*
     connectHandler(m_close, &QPushButton::clicked, this, &QWidget::close);
     const auto openTopic = [] { openHelp(kHelpContext, QStringLiteral("Frequenzgang")); };
     connectHandler(help, &QPushButton::clicked, this, openTopic);
-    new QShortcut(QKeySequence(Qt::Key_F1), this, openTopic);
+    addWindowKeys(this, kHelpContext, QStringLiteral("Frequenzgang"));
 }
 
 // The plot is made when the window first shows: most users never open it, and five charts

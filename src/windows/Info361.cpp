@@ -8,6 +8,7 @@
 #include "widgets/Colours.h"
 #include "windows/Update361.h"
 #include "widgets/Handlers.h"
+#include "widgets/WindowKeys.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -162,6 +163,7 @@ TForm2::TForm2(QWidget* owner)
     connectHandler(L_HomePage, &LinkLabel::clicked, this, &TForm2::L_HomePageClick);
     connectHandler(Update_B_Updates, &QPushButton::clicked, this, &TForm2::Update_B_UpdatesClick);
     connectHandler(OK, &QPushButton::clicked, this, &TForm2::OKClick);
+    addWindowKeys(this, kHelpContext, QStringLiteral("Info"));
 }
 
 void TForm2::colourLinks()

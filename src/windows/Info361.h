@@ -28,6 +28,7 @@ protected:
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int kHelpContext = 230; // its help topic
     explicit TForm2(QWidget* owner);
 
     QLabel* StaticText4 = nullptr; // the build

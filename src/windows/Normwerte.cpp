@@ -9,6 +9,7 @@
 #include "widgets/RadioGroup.h"
 #include "widgets/Handlers.h"
 #include "widgets/Placement.h"
+#include "widgets/WindowKeys.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTableWidget>
 
 namespace ampero {
@@ -190,7 +190,7 @@ NormwerteFenster::NormwerteFenster(const QString& prefix, const QString& title,
     help->setGeometry(kMargin, y, 100, 28);
     const auto openTopic = [] { openHelp(kHelpContext, QStringLiteral("Normwerte")); };
     connectHandler(help, &QPushButton::clicked, this, openTopic);
-    new QShortcut(QKeySequence(Qt::Key_F1), this, openTopic);
+    addWindowKeys(this, kHelpContext, QStringLiteral("Normwerte"));
     setFixedSize(kWidth, y + 40);
 
     // the window belongs to its page: it closes when another page comes to the front

@@ -14,6 +14,7 @@
 #include "widgets/Handlers.h"
 #include "widgets/InputFields.h"
 #include "widgets/RadioGroup.h"
+#include "widgets/WindowKeys.h"
 
 #include <array>
 #include <cmath>
@@ -24,6 +25,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
+#include <QTextOption>
 
 namespace ampero {
 
@@ -167,6 +170,37 @@ qreal averageCharWidth(const QFont& font)
     return QFontMetricsF(font).horizontalAdvance(letters) / letters.size();
 }
 
+// One tab stop every 48 dialog units, as the window was designed; a column whose widest
+// text does not fit takes the room it needs, so that the columns right of it stay in line in
+// every notation and with any number of decimals.
+void fitTabStops(QPlainTextEdit* memo, const QStringList& lines)
+{
+    const QFontMetricsF metrics(memo->font());
+    const qreal grid = 48 * averageCharWidth(memo->font()) / 4;
+    const qreal gap = metrics.horizontalAdvance(QLatin1Char(' ')) * 2;
+    QList<qreal> widest;
+    for (const QString& line : lines) {
+        const QStringList cells = line.split(QLatin1Char('\t'));
+        for (qsizetype i = 0; i + 1 < cells.size(); ++i) { // the last cell ends the line
+            if (widest.size() <= i)
+                widest << 0;
+            widest[i] = std::max(widest[i], metrics.horizontalAdvance(cells[i]));
+        }
+    }
+    QList<qreal> stops;
+    qreal at = 0;
+    for (qsizetype i = 0; i < widest.size(); ++i) {
+        at = std::max(grid * qreal(i + 1), at + widest[i] + gap);
+        // the grid's next stop, as a plain tab would reach it
+        at = std::ceil(at / grid - 1e-9) * grid;
+        stops << at;
+    }
+    QTextOption option = memo->document()->defaultTextOption();
+    option.setTabArray(stops);
+    option.setTabStopDistance(grid);
+    memo->document()->setDefaultTextOption(option);
+}
+
 constexpr int kMargin = 20;
 constexpr int kPlaceGap = 10;
 
@@ -224,6 +258,7 @@ MemoTable::~MemoTable()
     // Through the document: the edit's own setPlainText lays the text out at once to keep
     // the cursor in view, which cost a third of a page's calculation; the document is laid
     // out when the memo is painted.
+    fitTabStops(m_memo, m_lines);
     m_memo->document()->setPlainText(m_lines.join(QLatin1Char('\n')));
 }
 
@@ -336,6 +371,7 @@ SpannungStromFenster::SpannungStromFenster(UiNetwork network)
     auto* help = new HelpLabel(
         QStringLiteral(" Hilfe "), [this] { LHilfeClick(); }, this);
     help->setObjectName(QLatin1String(d.helpLabel));
+    addWindowKeys(this, m_helpContext, m_title);
     help->setGeometry(kMargin, y + 6, 60, 18);
     m_close = new QPushButton(QStringLiteral("Schließen"), this);
     m_close->setObjectName(QLatin1String(d.closeButton));

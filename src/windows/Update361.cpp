@@ -12,6 +12,7 @@
 #include "values/Errors.h"
 #include "widgets/Handlers.h"
 #include "windows/UpdateClient.h"
+#include "widgets/WindowKeys.h"
 
 #include <limits>
 #include <QCheckBox>
@@ -190,6 +191,7 @@ TForm9::TForm9(QWidget* owner)
     connectHandler(Update_B_Install, &QPushButton::clicked, this, &TForm9::Update_B_InstallClick);
     connectHandler(Timer1, &QTimer::timeout, this, &TForm9::Timer1Timer);
     connectHandler(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
+    addWindowKeys(this, kHelpContext, QStringLiteral("Update"));
 }
 
 TForm9::~TForm9()

@@ -34,6 +34,7 @@ void setUpdateTimeout(std::chrono::milliseconds timeout);
 class TForm9 : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int kHelpContext = 235; // its help topic
     explicit TForm9(QWidget* owner);
     ~TForm9() override;
 
