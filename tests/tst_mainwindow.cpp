@@ -9,6 +9,9 @@
 #include "windows/SpannungStrom.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QRegularExpression>
+#include "widgets/EditField.h"
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -311,6 +314,18 @@ private slots:
         }
         QCOMPARE(visited, QStringList({"PiT_B_Normwerte", "PiT_B_FG", "PiT_B_UI"}));
         Form1->PageControl1->setCurrentIndex(0);
+    }
+
+    // Qt's own texts are German too: the context menu of every field.
+    void theFieldsContextMenuIsGerman()
+    {
+        std::unique_ptr<QMenu> menu(driver::field("XL_E_F")->createStandardContextMenu());
+        QStringList texts;
+        for (const QAction* a : menu->actions())
+            texts << a->text().remove('&');
+        QVERIFY2(texts.filter(QRegularExpression("^Alles auswählen")).size() == 1,
+                 qPrintable(texts.join(" | ")));
+        QVERIFY2(texts.filter(QRegularExpression("^Kopieren")).size() == 1, qPrintable(texts.join(" | ")));
     }
 
     void changingThePageClosesTheVoltageCurrentWindows()

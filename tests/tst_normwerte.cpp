@@ -19,6 +19,7 @@
 #include <complex>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -210,8 +211,8 @@ private slots:
         QVERIFY(lines[7].startsWith("Pi: Dämpfung\t"));
     }
 
-    // Every voltage/current window copies its table: the rule lines left out, the cells
-    // without padding.
+    // Every voltage/current window copies its table, headed by the input power and whether
+    // the values are peak or RMS: the rule lines left out, the cells without padding.
     void copyVoltageTable_data()
     {
         QTest::addColumn<QString>("window");
@@ -231,8 +232,15 @@ private slots:
         w->memo()->setPlainText(QString::fromUtf8(
             "\n Hochpass\tSpannung U\tStrom I\tVerlustleistung\n ¯¯¯¯¯¯¯¯\n    Xp -\t1,5 V\t2 mA\t   -----"));
         QTest::mouseClick(driver::find<QPushButton>(button), Qt::LeftButton);
-        QCOMPARE(clipboard(), QString("\nHochpass\tSpannung U\tStrom I\tVerlustleistung\n"
-                                      "Xp -\t1,5 V\t2 mA\t-----\n"));
+        const QString power = driver::find<QLineEdit>(button.section('_', 0, 0) + "_E_P")->text();
+        const QString level = driver::find<QLabel>(button.section('_', 0, 0) + "_L_Leistung")->text();
+        const auto* peak = driver::find<RadioGroup>(button.section('_', 0, 0) + "_RG_UsUeff");
+        QVERIFY(peak);
+        QCOMPARE(clipboard(), "Eingangsleistung\t" + power.trimmed() + '\t' + level.trimmed() + '\n' +
+                                  (peak->itemIndex() == 0 ? "Scheitelwerte (Us, Is)"
+                                                          : "Effektivwerte (Ueff, Ieff)") +
+                                  "\n\nHochpass\tSpannung U\tStrom I\tVerlustleistung\n"
+                                  "Xp -\t1,5 V\t2 mA\t-----\n");
     }
 
     // The attenuator's own table as the page computes it.
@@ -240,9 +248,11 @@ private slots:
     {
         QTest::mouseClick(driver::find<QPushButton>("PiT_B_Kopieren"), Qt::LeftButton);
         const QStringList lines = clipboard().split('\n');
-        QCOMPARE(lines[1], QString("Pi-Form\tSpannung U\tStrom I\tVerlustleistung"));
-        QCOMPARE(lines[2], withPunktKomma("R1-\t6,364 V\t25,713 mA\t163,636 mW"));
-        QCOMPARE(lines[6], QString("T-Form\tSpannung U\tStrom I\tVerlustleistung"));
+        QCOMPARE(lines[0], withPunktKomma("Eingangsleistung\t1,000 W\t30,000 dBm"));
+        QVERIFY(lines[1] == "Scheitelwerte (Us, Is)" || lines[1] == "Effektivwerte (Ueff, Ieff)");
+        QCOMPARE(lines[3], QString("Pi-Form\tSpannung U\tStrom I\tVerlustleistung"));
+        QCOMPARE(lines[4], withPunktKomma("R1-\t6,364 V\t25,713 mA\t163,636 mW"));
+        QCOMPARE(lines[8], QString("T-Form\tSpannung U\tStrom I\tVerlustleistung"));
         QVERIFY(!clipboard().contains(QChar(0x00AF)));
     }
 
@@ -270,6 +280,49 @@ private slots:
         pit()->copyValues();
         QVERIFY(!clipboard().contains("Abweichung"));
         pit()->normwerte()->close();
+    }
+
+    // A balanced page copies its halved series values marked "(sym.)", the rest as shown.
+    void copyBalancedPageValues_data()
+    {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QStringList>("halved");
+        QTest::addColumn<QStringList>("whole");
+        QTest::newRow("PI / T Att") << "PiT" << QStringList{"PiT_Pi_E_R_R1", "PiT_T_E_R_R23"}
+                                    << QStringList{"PiT_Pi_E_R_R23", "PiT_T_E_R_R1"};
+        QTest::newRow("R") << "R" << QStringList{"R_E_L_R1", "R_E_Pi_R2", "R_E_T_R1", "R_E_T_R3"}
+                           << QStringList{"R_E_L_R2", "R_E_Pi_R1", "R_E_T_R2"};
+        QTest::newRow("L") << "L" << QStringList{"L_E_HP_C", "L_E_TP_L"}
+                           << QStringList{"L_E_HP_L", "L_E_TP_C"};
+        QTest::newRow("Pi") << "Pi" << QStringList{"Pi_E_HP_Xs", "Pi_E_TP_Xs"}
+                            << QStringList{"Pi_E_HP_Xp1", "Pi_E_TP_Xp2"};
+    }
+    void copyBalancedPageValues()
+    {
+        QFETCH(QString, prefix);
+        QFETCH(QStringList, halved);
+        QFETCH(QStringList, whole);
+        auto* group = driver::find<RadioGroup>(prefix + "_RG_unsym");
+        QVERIFY(group);
+        Page* page = nullptr;
+        for (QWidget* w = group; w && !page; w = w->parentWidget())
+            page = qobject_cast<Page*>(w);
+        QVERIFY(page);
+        Form1->PageControl1->setCurrentWidget(page);
+        group->setItemIndex(1);
+        page->copyValues();
+        const QString copied = clipboard();
+        for (const QString& name : halved) {
+            QVERIFY2(driver::find(name), qPrintable(name));
+            QVERIFY2(copied.contains(driver::text(name).trimmed() + " (sym.)"), qPrintable(name));
+        }
+        for (const QString& name : whole) {
+            QVERIFY2(driver::find(name), qPrintable(name));
+            QVERIFY2(!copied.contains(driver::text(name).trimmed() + " (sym.)"), qPrintable(name));
+        }
+        group->setItemIndex(0);
+        page->copyValues();
+        QVERIFY(!clipboard().contains("(sym.)"));
     }
 
     // A result field's context menu keeps its own entries and offers the page's; the page's

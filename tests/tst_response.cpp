@@ -129,6 +129,36 @@ private slots:
         QVERIFY(std::fabs(points[200].TL - d.TLlowPass) < 1e-6);
     }
 
+    // 400 points on any span: F and its marked harmonics are among them exactly, so the
+    // sharp return-loss peak at F is drawn at its true height.
+    void theSweepPassesFAndItsHarmonicsExactly_data()
+    {
+        QTest::addColumn<double>("span");
+        QTest::newRow("F/2 … 2F") << 2.0;
+        QTest::newRow("F/10 … 10F") << 10.0;
+        QTest::newRow("F/100 … 100F") << 100.0;
+    }
+    void theSweepPassesFAndItsHarmonicsExactly()
+    {
+        QFETCH(double, span);
+        const Design d = design(Kind::Pi, 7e6, 50, 0, 200, 30, 1e9, 10, false);
+        const double F = d.highPass.F;
+        const std::array<double, 3> marks{F, 2 * F, 3 * F};
+        const auto points = response::sweep(d.highPass, F / span, F * span, 400, marks);
+        QCOMPARE(points.size(), std::size_t(400));
+        for (double f : marks) {
+            const auto hit = std::find_if(points.begin(), points.end(),
+                                          [f](const response::Point& p) { return p.f == f; });
+            QCOMPARE(hit != points.end(), f <= F * span);
+            if (hit != points.end())
+                QCOMPARE(hit->RL, response::at(d.highPass, f).RL);
+        }
+        for (std::size_t i = 1; i < points.size(); ++i)
+            QVERIFY(points[i].f > points[i - 1].f);
+        QCOMPARE(points.front().f, F / span);
+        QCOMPARE(points.back().f, F * span);
+    }
+
     void aLosslessNetworkDeliversAllPowerAtF_data() { designRows(); }
     void aLosslessNetworkDeliversAllPowerAtF()
     {

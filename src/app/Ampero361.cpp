@@ -8,6 +8,9 @@
 #include "windows/Update361.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace ampero {
 
@@ -37,6 +40,11 @@ void createForms()
     QCoreApplication::setOrganizationName(QStringLiteral("Korvan_Software"));
     // Ties the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.korvan_software.Ampero"));
+    // Qt's own texts in German too: the fields' context menus, the standard dialogs.
+    static QTranslator qtGerman;
+    if (qtGerman.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtGerman);
 
     Form1 = new TForm1;
     Form2 = new TForm2(Form1);

@@ -370,6 +370,11 @@ void LNetz::L_Bilder_Auswahl(int LBild_HP, int LBild_TP)
     m_lowPass.show(index(LBild_TP));
 }
 
+bool LNetz::showsHalf(const QLineEdit* field) const
+{
+    return L_RG_unsym->itemIndex() == 1 && (field == m_hpC || field == m_tpL);
+}
+
 void LNetz::L_B_NormwerteClick() { m_normwerte->open(); }
 
 void LNetz::L_B_UIClick()

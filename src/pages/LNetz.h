@@ -50,6 +50,8 @@ private:
     EditField* m_Z2;
     EditField* m_Z2j;
     EditField* m_QL;
+    bool showsHalf(const QLineEdit* field) const override;
+
     EditField* m_hpC; // "Xs" of the high-pass form
     EditField* m_hpL; // "Xp" of the high-pass form
     EditField* m_tpL; // "Xs" of the low-pass form

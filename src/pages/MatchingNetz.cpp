@@ -297,6 +297,16 @@ void MatchingNetz::RG_EinvorgabeClick()
     calculate();
 }
 
+bool MatchingNetz::showsHalf(const QLineEdit* field) const
+{
+    if (RG_unsym->itemIndex() != 1)
+        return false;
+    for (std::size_t r = 0; r < 3; ++r)
+        if (m_texts.rows[r].startsWith(QLatin1String("Xs")) && (field == m_hp[r] || field == m_tp[r]))
+            return true;
+    return false;
+}
+
 void MatchingNetz::B_UIClick()
 {
     calculate();

@@ -118,6 +118,8 @@ protected:
     EditField* m_Z2;
     EditField* m_Z2j;
     EditField* m_QL;
+    bool showsHalf(const QLineEdit* field) const override;
+
     std::array<EditField*, 4> m_hp{}; // three elements from Z1 to Z2, then TL
     std::array<EditField*, 4> m_tp{};
     PictureSet m_hpPictures;

@@ -234,6 +234,11 @@ void PITAtt::PiT_RG_unsymClick()
     PiT_Berechnung();
 }
 
+bool PITAtt::showsHalf(const QLineEdit* field) const
+{
+    return PiT_RG_unsym->itemIndex() == 1 && (field == m_piR1 || field == m_tR23);
+}
+
 void PITAtt::PiT_B_UIClick() { showWindow(m_window); }
 
 void PITAtt::PiT_B_NormwerteClick() { m_normwerte->open(); }

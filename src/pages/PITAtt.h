@@ -44,6 +44,8 @@ private:
     FrequenzgangLink m_response;
     EditField* m_dB;
     EditField* m_Z;
+    bool showsHalf(const QLineEdit* field) const override;
+
     EditField* m_piR1;
     EditField* m_piR23;
     EditField* m_tR1;

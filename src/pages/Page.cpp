@@ -76,7 +76,10 @@ QString Page::valuesTable() const
         if (const auto* label = qobject_cast<const QLabel*>(w))
             text = label->text().trimmed();
         else if (const auto* field = qobject_cast<const QLineEdit*>(w))
-            text = field->text().trimmed();
+            text = field->text().trimmed() +
+                   (showsHalf(field) && !field->text().trimmed().isEmpty()
+                        ? QStringLiteral(" (sym.)")
+                        : QString());
         else
             continue;
         if (!text.isEmpty())

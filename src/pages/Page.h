@@ -52,6 +52,14 @@ public:
     void copyValues() const;
 
 protected:
+    // A field that shows one of the two halves of a balanced network's series element; the
+    // copied table marks it "(sym.)".
+    virtual bool showsHalf(const QLineEdit* field) const
+    {
+        (void)field;
+        return false;
+    }
+
     // The page's declaration of its settings keys and factory values.
     Persistence& persistence() { return m_persistence; }
 

@@ -298,6 +298,12 @@ void RNetz::R_Netz_Berechnung()
          {QStringLiteral("T-Form"), network(pads::tLadder(tBuilt)), network(pads::tLadder(t))}});
 }
 
+bool RNetz::showsHalf(const QLineEdit* field) const
+{
+    return R_RG_unsym->itemIndex() == 1 &&
+           (field == m_lR1 || field == m_piR2 || field == m_tR1 || field == m_tR3);
+}
+
 void RNetz::R_B_UIClick() { showWindow(m_window); }
 
 void RNetz::R_B_NormwerteClick() { m_normwerte->open(); }

@@ -47,6 +47,8 @@ private:
     EditField* m_Z1;
     EditField* m_Z2;
     EditField* m_D;
+    bool showsHalf(const QLineEdit* field) const override;
+
     EditField* m_lR1;
     EditField* m_lR2;
     EditField* m_piR1;

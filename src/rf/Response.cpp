@@ -33,18 +33,25 @@ Point at(const Network& network, double f)
     return p;
 }
 
-std::vector<Point> sweep(const Network& network, double fLow, double fHigh, int count)
+std::vector<Point> sweep(const Network& network, double fLow, double fHigh, int count,
+                         std::span<const double> exact)
 {
     std::vector<Point> points;
     if (count < 2)
         return points;
-    points.reserve(static_cast<std::size_t>(count));
     const double step = std::log(fHigh / fLow) / (count - 1);
-    for (int i = 0; i < count; ++i) {
+    std::vector<double> f(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
         // the last point is fHigh itself, not the end of a sum of steps
-        const double f = i == count - 1 ? fHigh : fLow * std::exp(step * i);
-        points.push_back(at(network, f));
-    }
+        f[static_cast<std::size_t>(i)] = i == count - 1 ? fHigh : fLow * std::exp(step * i);
+    for (double e : exact)
+        if (e >= fLow && e <= fHigh && step > 0) {
+            const long i = std::lround(std::log(e / fLow) / step);
+            f[static_cast<std::size_t>(std::clamp(i, 0L, long(count) - 1))] = e;
+        }
+    points.reserve(f.size());
+    for (double at_f : f)
+        points.push_back(at(network, at_f));
     return points;
 }
 

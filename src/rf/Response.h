@@ -6,6 +6,7 @@
 #include "TNetwork.h"
 
 #include <optional>
+#include <span>
 #include <vector>
 
 // The frequency response of a ladder that a page designed for one frequency F: the same
@@ -44,7 +45,10 @@ Complex impedanceAt(Complex ZatF, double r);
 Point at(const Network& network, double f);
 
 // `count` points, evenly spaced on a logarithmic axis from fLow to fHigh, both included.
-std::vector<Point> sweep(const Network& network, double fLow, double fHigh, int count);
+// Each frequency of `exact` within the range takes the place of the point nearest to it, so
+// that a sharp peak there (the match at F) is drawn at its true height.
+std::vector<Point> sweep(const Network& network, double fLow, double fHigh, int count,
+                         std::span<const double> exact = {});
 
 // The frequencies below and above F where the transmission loss has risen by 3 dB over
 // its value at F, searched between fLow and fHigh; none where it does not rise that far.

@@ -286,6 +286,12 @@ double Frequenzgang::fHigh() const
     return m_curves.empty() ? spanFactor() : m_curves.front().network.F * spanFactor();
 }
 
+std::array<double, 3> Frequenzgang::marks() const
+{
+    const double F = m_curves.empty() ? 1 : m_curves.front().network.F;
+    return {F, 2 * F, 3 * F};
+}
+
 QColor Frequenzgang::colour(std::size_t curve) const
 {
     // blue, orange, green: apart for the usual colour blindness, dark or light enough for
@@ -374,7 +380,7 @@ QString Frequenzgang::tableText() const
     for (const Curve& c : m_curves) {
         head << QStringLiteral("TL %1 / dB").arg(c.name)
              << QStringLiteral("RL %1 / dB").arg(c.name);
-        sweeps.push_back(response::sweep(c.network, fLow(), fHigh(), kPoints));
+        sweeps.push_back(response::sweep(c.network, fLow(), fHigh(), kPoints, marks()));
     }
     QString text = head.join(QLatin1Char('\t')) + QLatin1Char('\n');
     for (int i = 0; i < kPoints && !sweeps.empty(); ++i) {
@@ -503,7 +509,7 @@ void Frequenzgang::redraw()
         Lines& l = lines[i];
         l.tl.reserve(kPoints);
         l.rl.reserve(kPoints);
-        for (const response::Point& p : response::sweep(c.network, fLow(), fHigh(), kPoints)) {
+        for (const response::Point& p : response::sweep(c.network, fLow(), fHigh(), kPoints, marks())) {
             if (std::isfinite(p.TL)) {
                 const double TL = std::min(p.TL, kMaxTL);
                 l.tl.append({x(p.f), TL});

@@ -2,6 +2,7 @@
 
 #include "rf/Response.h"
 
+#include <array>
 #include <optional>
 #include <QString>
 #include <QWidget>
@@ -58,6 +59,8 @@ public:
     // The frequency range of the plot.
     double fLow() const;
     double fHigh() const;
+    // The frequencies the curves pass exactly: F and the marked harmonics.
+    std::array<double, 3> marks() const;
 
     // Frequency, TL and RL of every curve, one line per point, tab-separated, with the
     // program's decimal separator.

@@ -24,6 +24,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTextDocument>
 #include <QTextOption>
@@ -470,7 +471,11 @@ void SpannungStromFenster::runCalculation()
 
 QString SpannungStromFenster::tableText() const
 {
-    QStringList lines;
+    // what the values are for: the power they follow from, peak or RMS values
+    QStringList lines{QStringLiteral("Eingangsleistung\t") + m_power->text().trimmed() +
+                      QLatin1Char('\t') + m_otherUnit->text().trimmed()};
+    if (const int i = m_peakOrRms->itemIndex(); i >= 0)
+        lines << m_peakOrRms->item(i)->text();
     for (const QString& line : m_memo->toPlainText().split(QLatin1Char('\n'))) {
         if (line.contains(QChar(0x00AF)) &&
             line.trimmed().count(QChar(0x00AF)) == line.trimmed().size())
