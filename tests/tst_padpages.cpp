@@ -384,6 +384,23 @@ private slots:
         QCOMPARE(rnetz()->R_RG_LNetz->isVisibleTo(rnetz()), !lPicture.endsWith('5'));
     }
 
+    // A value as schematics write it: the prefix letter is the decimal point.
+    void componentValueNotation()
+    {
+        Form1->PageControl1->setCurrentIndex(kR);
+        driver::enterEach({"R_E_D=40", "R_E_Z1=4700"});
+        const QStringList at4700 = driver::pageTexts(kR);
+        driver::enter("R_E_Z1", "1k");
+        driver::enter("R_E_Z1", "4k7");
+        QCOMPARE(driver::pageTexts(kR), at4700);
+        EXPECT_TEXTS({"R_E_Z1=4,700 k" + W});
+        const QList<driver::Box> boxes =
+            driver::boxesDuring([] { driver::enter("R_E_Z2", withPunktKomma("4k7,5")); });
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, withPunktKomma("ungültige Eingabe \"4k7,5\""));
+        QCOMPARE(driver::pageTexts(kR), at4700);
+    }
+
     void matchingMemo()
     {
         Form1->PageControl1->setCurrentIndex(kR);
