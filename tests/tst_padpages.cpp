@@ -248,6 +248,8 @@ private slots:
         QTest::newRow("0,5 W") << 0 << "0,5" << "500,000 mW" << "26,990 dBm";
         QTest::newRow("0,5 W in SCI") << 1 << "0,5" << "5,000E-001 W" << "26,990 dBm";
         QTest::newRow("1 W in ENG") << 2 << "1" << "1,000E+000 W" << "30,000 dBm";
+        QTest::newRow("27 DBM is a level") << 0 << "27 DBM" << "27,000 dBm" << "501,187 mW";
+        QTest::newRow("3dBM is a level") << 0 << "3dBM" << "3,000 dBm" << "1,995 mW";
     }
     void powerEntries()
     {
@@ -270,6 +272,20 @@ private slots:
         driver::enter("PiT_E_P", "2");
         driver::enter("PiT_E_P", "30dBm");
         QCOMPARE(memoLines(Form4), lines(kAttenuatorMemo));
+    }
+
+    // A level in another letter case, as a settings file may hold it: the calculation reads
+    // a level, and a change of notation keeps it one.
+    void levelInAnyLetterCase()
+    {
+        Form1->PageControl1->setCurrentIndex(kPiT);
+        pit()->PiT_B_UI->click();
+        driver::field("PiT_E_P")->setFieldText("30 DBM");
+        driver::enter("PiT_E_dB", "20");
+        QCOMPARE(memoLines(Form4), lines(kAttenuatorMemo));
+        setNotation(Notation::Sci);
+        pit()->reformat();
+        EXPECT_TEXTS({"PiT_E_P=30,000 dBm"});
     }
 
     void powerProtocol_data()
