@@ -4,6 +4,7 @@
 #include "app/Main361.h"
 #include "pages/PITAtt.h"
 #include "pages/RNetz.h"
+#include "rf/Pads.h"
 #include "settings/IniDocument.h"
 #include "settings/StoredSettings.h"
 #include "platform/Help.h"
@@ -350,7 +351,7 @@ private slots:
             << QStringList{"R_E_L_R1=181,504 " + O, "R_E_L_R2=60,799 " + O, "R_E_Pi_R1=265,693 " + O,
                            "R_E_Pi_R2=131,871 " + O, "R_E_Pi_R3=66,179 " + O, "R_E_T_R1=75,553 " + O,
                            "R_E_T_R2=37,916 " + O, "R_E_T_R3=18,819 " + O,
-                           "L_R_Netz_Min_A=Dämpfung >  7,655  dB", "R_E_Z1=100,000 " + W, "R_E_D=12,000 dB"}
+                           "L_R_Netz_Min_A=Dämpfung >  7,656  dB", "R_E_Z1=100,000 " + W, "R_E_D=12,000 dB"}
             << "R_I_unsym2";
         QTest::newRow("an Z1: only the L pad changes")
             << QStringList{"R_E_D=12"} << 0 << 0
@@ -436,22 +437,56 @@ private slots:
         QCOMPARE(memo[16], withPunktKomma("   R1 -  \t3,778 V\t100,000 mA\t377,766 mW"));
     }
 
+    // The minimum is offered rounded up to the shown decimals, so no resistor of the pads
+    // built with it comes out negative (rounded to nearest, 50 Ω/75 Ω at 5,719 dB gave a
+    // Pi R3 of -1,370 MΩ and a T R1 of 2,737 mΩ).
+    void attenuationBelowTheMinimum_data()
+    {
+        QTest::addColumn<QStringList>("impedances");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<QString>("minimum");
+        QTest::newRow("100/50") << QStringList{} << 3 << "1,000" << "7,656";
+        QTest::newRow("50/75, 3 decimals") << QStringList{"R_E_Z1=50", "R_E_Z2=75"} << 3 << "1,000" << "5,720";
+        QTest::newRow("50/75, 2 decimals") << QStringList{"R_E_Z1=50", "R_E_Z2=75"} << 2 << "1,00" << "5,72";
+        QTest::newRow("50/75, 1 decimal") << QStringList{"R_E_Z1=50", "R_E_Z2=75"} << 1 << "1,0" << "5,8";
+    }
     void attenuationBelowTheMinimum()
     {
+        QFETCH(QStringList, impedances);
+        QFETCH(int, decimals);
+        QFETCH(QString, entered);
+        QFETCH(QString, minimum);
         Form1->PageControl1->setCurrentIndex(kR);
-        const QList<driver::Box> boxes = driver::boxesDuring([] { driver::enter("R_E_D", "5"); });
+        setNachkomma(decimals);
+        driver::enter("R_E_D", "20");
+        driver::enterEach(impedances);
+        const QList<driver::Box> boxes = driver::boxesDuring([] { driver::enter("R_E_D", "1"); });
         QCOMPARE(boxes.size(), 1);
-        QCOMPARE(boxes[0].text,
-                 withPunktKomma("Die eingegebene Dämpfung 5,000 dB ist zu klein.\n\nEs wird die "
-                                "Mindestdämpfung 7,655  dB verwendet."));
+        QCOMPARE(boxes[0].text, withPunktKomma("Die eingegebene Dämpfung " + entered +
+                                               " dB ist zu klein.\n\nEs wird die Mindestdämpfung " +
+                                               minimum + "  dB verwendet."));
         QCOMPARE(boxes[0].icon, QMessageBox::Critical);
-        // The pads at the rounded minimum: the shunt R1 of the Pi pad comes out negative (it
-        // would be infinite at the exact minimum), and so does R3 of the T pad, shown as its
-        // magnitude.
-        EXPECT_TEXTS({"R_E_D=7,655 dB", "R_E_Pi_R1=-1,691 M" + O, "L_R_Netz_Min_A=Dämpfung >  7,655  dB"});
-        QVERIFY(!text("R_E_T_R3").startsWith('-'));
+        EXPECT_TEXTS({"R_E_D=" + minimum + " dB", "L_R_Netz_Min_A=Dämpfung >  " + minimum + "  dB"});
+        for (const char* name : {"R_E_L_R1", "R_E_L_R2", "R_E_Pi_R1", "R_E_Pi_R2", "R_E_Pi_R3", "R_E_T_R1",
+                                 "R_E_T_R2", "R_E_T_R3"})
+            QVERIFY2(!text(name).startsWith('-'), qPrintable(name + QString("=") + text(name)));
         // the minimum itself is accepted
-        QCOMPARE(driver::boxesDuring([] { driver::enter("R_E_D", "7,655"); }).size(), 0);
+        QCOMPARE(driver::boxesDuring([&] { driver::enter("R_E_D", withPunktKomma(minimum)); }).size(), 0);
+    }
+
+    // 50 Ω to 75 Ω at the offered 5,720 dB: the shunt R3 of the Pi pad across the higher side
+    // is large but positive, R1 of the T pad small but positive.
+    void padsAtTheOfferedMinimum()
+    {
+        Form1->PageControl1->setCurrentIndex(kR);
+        driver::enterEach({"R_E_Z1=50", "R_E_Z2=75"});
+        QCOMPARE(driver::boxesDuring([] { driver::enter("R_E_D", "1"); }).size(), 1);
+        const pads::PiPad pi = pads::piPad(50, 75, 5.72L);
+        const pads::TPad t = pads::tPad(50, 75, 5.72L);
+        QVERIFY(pi.R3 > 1e5 && t.R1 > 0);
+        QCOMPARE(text("R_E_Pi_R3"), Zahlenausgabe(double(pi.R3)) + O);
+        QCOMPARE(text("R_E_T_R1"), Zahlenausgabe(double(t.R1)) + O);
     }
 
     // With equal impedances and no attenuation the Pi pad divides by zero: the report shows,
@@ -677,7 +712,7 @@ private slots:
                       "PiT_Pi_E_R_R23=61,111 " + O, "PiT_T_E_R_R1=10,101 " + O, "PiT_T_E_R_R23=40,909 " + O,
                       "PiT_E_P=1,000 W", "PiT_L_Leistung=30,000 dBm", "R_E_Z1=100,000 " + O,
                       "R_E_Z2=50,000 " + O, "R_E_D=12,000 dB", "R_E_P=1,000 W", "R_L_Leistung=30,000 dBm",
-                      "R_E_L_R1=181,504 " + O, "L_R_Netz_Min_A=Dämpfung >  7,655  dB"});
+                      "R_E_L_R1=181,504 " + O, "L_R_Netz_Min_A=Dämpfung >  7,656  dB"});
         QCOMPARE(pit()->PiT_RG_unsym->itemIndex(), 0);
         QCOMPARE(rnetz()->R_RG_unsym->itemIndex(), 0);
         QCOMPARE(rnetz()->R_RG_LNetz->itemIndex(), 1);

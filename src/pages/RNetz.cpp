@@ -217,11 +217,11 @@ void RNetz::R_Netz_Berechnung()
     m_piPictures.show(balanced ? 1 : 0);
     m_tPictures.show(balanced ? 1 : 0);
 
-    // a smaller attenuation than the pad allows is replaced by the minimum
-    const int decimals = nachkomma();
-    const pads::MinimumAttenuation minimum = pads::minimumAttenuation(Z1, Z2, decimals);
+    // A smaller attenuation than the pad allows is replaced by the minimum, rounded up to the
+    // shown decimals so that the pads built with it stay above the true one.
+    const pads::MinimumAttenuation minimum = pads::minimumAttenuation(Z1, Z2, nachkomma());
     const long double entered = readValue(m_D);
-    if (pads::belowMinimum(entered, minimum.Dmin, decimals)) {
+    if (pads::belowMinimum(entered, minimum)) {
         const QString Dmin = Zahlenausgabe(static_cast<double>(minimum.Dmin));
         showErrorMessage(this,
                          QStringLiteral("Die eingegebene Dämpfung ") + fixedText(entered) +

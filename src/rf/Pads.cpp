@@ -69,25 +69,26 @@ AttenuatorTable attenuatorTable(const Attenuator& pad, long double Z, long doubl
     return t;
 }
 
-long double roundTo(long double x, int decimals)
+long double roundUp(long double x, int decimals)
 {
     // As the display does: no decimals below 0, and no more than a value's digits carry.
     const long double scale = std::pow(10.0L, std::clamp(decimals, 0, 18));
-    return std::round(x * scale) / scale;
+    return std::ceil(x * scale) / scale;
 }
 
 MinimumAttenuation minimumAttenuation(long double Z1, long double Z2, int decimals)
 {
     const long double a = std::max(Z1, Z2) / std::min(Z1, Z2);
     MinimumAttenuation m;
-    m.Kmin = roundTo(2 * std::sqrt((a - 1) * a) + 2 * a - 1, decimals);
-    m.Dmin = 10 * std::log10(m.Kmin);
+    m.Kmin = 2 * std::sqrt((a - 1) * a) + 2 * a - 1;
+    m.exact = 10 * std::log10(m.Kmin);
+    m.Dmin = roundUp(m.exact, decimals);
     return m;
 }
 
-bool belowMinimum(long double a, long double Dmin, int decimals)
+bool belowMinimum(long double a, const MinimumAttenuation& minimum)
 {
-    return a < roundTo(Dmin, decimals) - 1e-4L;
+    return a < minimum.Dmin - 1e-4L || a < minimum.exact;
 }
 
 LPad lPad(long double Z1, long double Z2, long double a, Match match)

@@ -52,19 +52,25 @@ struct AttenuatorTable {
 };
 AttenuatorTable attenuatorTable(const Attenuator& pad, long double Z, long double P, bool balanced);
 
-// The smallest attenuation of a pad between Z1 and Z2: with a = max/min,
-// Kmin = 2·√((a − 1)·a) + 2a − 1 rounded to `decimals` places, Dmin = 10·log10(Kmin) dB.
+// The smallest attenuation of a pad between Z1 and Z2: with a = max/min, the power ratio
+// Kmin = 2·√((a − 1)·a) + 2a − 1 and exactly 10·log10(Kmin) dB. The page shows and uses that
+// minimum rounded up to `decimals` places: rounded down, the pads at the offered minimum would
+// lie below the true one, where a shunt resistor of the Pi pad and a series resistor of the T
+// pad come out negative.
 struct MinimumAttenuation {
-    long double Kmin, Dmin;
+    long double Kmin;  // unrounded
+    long double exact; // 10·log10(Kmin) dB
+    long double Dmin;  // exact rounded up to `decimals` places, in dB
 };
 MinimumAttenuation minimumAttenuation(long double Z1, long double Z2, int decimals);
 
-// x rounded to `decimals` places, ties away from zero.
-long double roundTo(long double x, int decimals);
+// x rounded up (towards +∞) to `decimals` places.
+long double roundUp(long double x, int decimals);
 
-// Whether an entered attenuation a lies below Dmin rounded to `decimals` places, with a
-// tolerance of 1e-4 dB.
-bool belowMinimum(long double a, long double Dmin, int decimals);
+// Whether an entered attenuation a is too small: more than 1e-4 dB below the shown minimum
+// Dmin, or below the exact minimum at all (a text with more decimals than shown, from a
+// settings file).
+bool belowMinimum(long double a, const MinimumAttenuation& minimum);
 
 // The L pad matches one side only.
 enum class Match {
