@@ -425,6 +425,23 @@ private slots:
         QCOMPARE(memoLines(Form5), lines(kMatchingMemo));
     }
 
+    // 210 dB between 1 GΩ and 100 MΩ or 50 Ω: the voltages behind the pads are a tiny part
+    // of the source's and keep all their shown digits (in 64 bits the L pad's R2 showed
+    // 141,422 aA and 225,555 pV / 4,511 pA, the T pad's R2 was 1,6 % off).
+    void matchingMemoAtHighAttenuation()
+    {
+        Form1->PageControl1->setCurrentIndex(kR);
+        driver::enterEach({"R_E_D=210", "R_E_Z1=1G", "R_E_Z2=100M", "R_E_P=2m"});
+        QStringList memo = memoLines(Form5);
+        QCOMPARE(memo[4], withPunktKomma("   R2 -\t14,142 nV\t141,421 aA\t2,000 yW"));
+        QCOMPARE(memo[17], withPunktKomma("   R2 -  \t28,284 nV\t1,414 µA\t40,000 fW"));
+        driver::enterEach({"R_E_Z2=50", "R_E_P=1"});
+        memo = memoLines(Form5);
+        // (its loss, 1e-21 W, lands on either side of the decade)
+        QCOMPARE(memo[4].section('\t', 0, 2), withPunktKomma("   R2 -\t223,607 pV\t4,472 pA"));
+        QCOMPARE(memo[17], withPunktKomma("   R2 -  \t447,214 pV\t31,623 µA\t14,142 fW"));
+    }
+
     void matchingMemoBalanced()
     {
         Form1->PageControl1->setCurrentIndex(kR);

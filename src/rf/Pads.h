@@ -87,15 +87,19 @@ struct LPad {
     int picture; // 1 … 5: Z1 > Z2 "an Z1", "an Z2"; Z1 < Z2 "an Z1", "an Z2"; Z1 = Z2
 };
 LPad lPad(long double Z1, long double Z2, long double a, Match match);
+// A pad as a ladder: of 64-bit elements for the standard values and the frequency response,
+// in extended precision for the window's table.
+template <class T = double> using Ladder = std::vector<ladder::BasicElement<T>>;
+
 // From the source: shunt R2, series R1 when the shunt sits at Z1; else series R1, shunt R2.
-std::vector<ladder::Element> lLadder(const LPad& pad);
+template <class T = double> Ladder<T> lLadder(const LPad& pad);
 
 // The Pi pad between Z1 and Z2: R1 across Z1, R2 in series, R3 across Z2.
 struct PiPad {
     long double R1, R2, R3;
 };
 PiPad piPad(long double Z1, long double Z2, long double a);
-std::vector<ladder::Element> piLadder(const PiPad& pad);
+template <class T = double> Ladder<T> piLadder(const PiPad& pad);
 
 // The T pad between Z1 and Z2: R1 in series from Z1, R2 across the middle, R3 in series
 // towards Z2.
@@ -103,7 +107,7 @@ struct TPad {
     long double R1, R2, R3;
 };
 TPad tPad(long double Z1, long double Z2, long double a);
-std::vector<ladder::Element> tLadder(const TPad& pad);
+template <class T = double> Ladder<T> tLadder(const TPad& pad);
 
 // The eight fields of the matching pads: magnitudes where a rounded minimum attenuation can
 // leave a value a hair below zero, series resistors halved when balanced.
