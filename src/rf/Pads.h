@@ -109,8 +109,8 @@ struct TPad {
 TPad tPad(long double Z1, long double Z2, long double a);
 template <class T = double> Ladder<T> tLadder(const TPad& pad);
 
-// The eight fields of the matching pads: magnitudes where a rounded minimum attenuation can
-// leave a value a hair below zero, series resistors halved when balanced.
+// The eight fields of the matching pads: magnitudes where an attenuation right at the exact
+// minimum can leave a value a hair below zero, series resistors halved when balanced.
 struct MatchingShown {
     long double lR1, lR2;
     long double piR1, piR2, piR3;
