@@ -240,19 +240,75 @@ private slots:
         EXPECT_TEXTS({"Pi_E_B=743,220 kHz"});
         QCOMPARE(pi()->RG_Einvorgabe->itemIndex(), 0);
 
-        // accepted below the limit without the correction: "Eingabe", and the calculation
-        // raises the Q to the minimum
+        // accepted within the allowance above the limit: "Eingabe", and shown as the limit
+        // with the minimum Q
         boxes = driver::boxesDuring([] { driver::enter("Pi_E_B", "750k"); });
         QCOMPARE(boxes.size(), 0);
         QCOMPARE(pi()->RG_Einvorgabe->itemIndex(), 1);
-        EXPECT_TEXTS({"Pi_E_Q=4,844", "Pi_E_B=750,000 kHz"});
+        EXPECT_TEXTS({"Pi_E_Q=4,844", "Pi_E_B=743,220 kHz"});
         QVERIFY(driver::field("Pi_E_Q")->isEnabled());
 
-        // with "Eingabe" already chosen an accepted bandwidth calculates nothing
-        const QString xs = text("Pi_E_HP_Xs");
         driver::enter("Pi_E_B", "500k");
-        EXPECT_TEXTS({"Pi_E_Q=7,200", "Pi_E_HP_Xs=" + xs});
+        EXPECT_TEXTS({"Pi_E_Q=7,200", "Pi_E_B=500,000 kHz"});
         QCOMPARE(pi()->Q_E, 7.2);
+    }
+
+    // Every accepted bandwidth ends in the results of its Q, also with "Eingabe" already
+    // chosen; a refused one leaves the field at the limit and the results at the minimum Q.
+    // Each is compared with the results of the same Q chosen otherwise.
+    void bandwidthAlwaysCalculates_data()
+    {
+        QTest::addColumn<QString>("p");
+        QTest::addColumn<int>("tab");
+        QTest::newRow("Pi") << "Pi" << kPi;
+        QTest::newRow("T") << "T" << kT;
+    }
+    void bandwidthAlwaysCalculates()
+    {
+        QFETCH(QString, p);
+        QFETCH(int, tab);
+        Form1->PageControl1->setCurrentIndex(tab);
+        MatchingNetz* page = tab == kPi ? static_cast<MatchingNetz*>(pi()) : tn();
+        const auto results = [tab] {
+            QStringList r = driver::pageTexts(tab);
+            r.removeIf([](const QString& t) { return !t.contains("_E_HP_") && !t.contains("_E_TP_"); });
+            return r;
+        };
+        // the bandwidth panel with the user's Q 10 (360 kHz at 3,6 MHz)
+        const auto startAtQ10 = [&] {
+            enterQ(page, p, "10");
+            page->RG_Auswahl->setItemIndex(0);
+            QCOMPARE(text(p + "_E_B"), withPunktKomma("360,000 kHz"));
+        };
+
+        enterQ(page, p, "18");
+        const QStringList atQ18 = results();
+        page->RG_Einvorgabe->setItemIndex(0);
+        const QStringList atMinimum = results();
+        const QString maximum = text(p + "_E_B");
+        const QString minimumQ = text(p + "_E_Q");
+        const double largest = Zahleneingabe(maximum);
+
+        startAtQ10();
+        QCOMPARE(driver::boxesDuring([&] { driver::enter(p + "_E_B", "200k"); }).size(), 0);
+        EXPECT_TEXTS({p + "_E_Q=" + withPunktKomma("18,000"), p + "_E_B=" + withPunktKomma("200,000 kHz")});
+        QCOMPARE(results(), atQ18);
+        QCOMPARE(page->RG_Einvorgabe->itemIndex(), 1);
+
+        startAtQ10();
+        const QList<driver::Box> boxes = driver::boxesDuring([&] { driver::enter(p + "_E_B", "100M"); });
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(boxes[0].text.contains("ist zu groß"));
+        EXPECT_TEXTS({p + "_E_B=" + maximum, p + "_E_Q=" + minimumQ});
+        QCOMPARE(results(), atMinimum);
+        QCOMPARE(page->RG_Einvorgabe->itemIndex(), 1);
+        QVERIFY(std::fabs(page->Q_E / page->Q_min - 1) < 1e-12);
+
+        startAtQ10();
+        const QString withinAllowance = QString::number(largest * 1.005, 'f', 0);
+        QCOMPARE(driver::boxesDuring([&] { driver::enter(p + "_E_B", withinAllowance); }).size(), 0);
+        EXPECT_TEXTS({p + "_E_B=" + maximum, p + "_E_Q=" + minimumQ});
+        QCOMPARE(results(), atMinimum);
     }
 
     void piEqualRealParts()

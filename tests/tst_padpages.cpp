@@ -4,6 +4,7 @@
 #include "app/Main361.h"
 #include "pages/PITAtt.h"
 #include "pages/RNetz.h"
+#include "rf/Pads.h"
 #include "settings/IniDocument.h"
 #include "settings/StoredSettings.h"
 #include "platform/Help.h"
@@ -301,6 +302,8 @@ private slots:
         QTest::newRow("0,5 W") << 0 << "0,5" << "500,000 mW" << "26,990 dBm";
         QTest::newRow("0,5 W in SCI") << 1 << "0,5" << "5,000E-001 W" << "26,990 dBm";
         QTest::newRow("1 W in ENG") << 2 << "1" << "1,000E+000 W" << "30,000 dBm";
+        QTest::newRow("27 DBM is a level") << 0 << "27 DBM" << "27,000 dBm" << "501,187 mW";
+        QTest::newRow("3dBM is a level") << 0 << "3dBM" << "3,000 dBm" << "1,995 mW";
     }
     void powerEntries()
     {
@@ -323,6 +326,20 @@ private slots:
         driver::enter("PiT_E_P", "2");
         driver::enter("PiT_E_P", "30dBm");
         QCOMPARE(memoLines(Form4), lines(kAttenuatorMemo));
+    }
+
+    // A level in another letter case, as a settings file may hold it: the calculation reads
+    // a level, and a change of notation keeps it one.
+    void levelInAnyLetterCase()
+    {
+        Form1->PageControl1->setCurrentIndex(kPiT);
+        pit()->PiT_B_UI->click();
+        driver::field("PiT_E_P")->setFieldText("30 DBM");
+        driver::enter("PiT_E_dB", "20");
+        QCOMPARE(memoLines(Form4), lines(kAttenuatorMemo));
+        setNotation(Notation::Sci);
+        pit()->reformat();
+        EXPECT_TEXTS({"PiT_E_P=30,000 dBm"});
     }
 
     void powerProtocol_data()
@@ -387,7 +404,7 @@ private slots:
             << QStringList{"R_E_L_R1=181,504 " + O, "R_E_L_R2=60,799 " + O, "R_E_Pi_R1=265,693 " + O,
                            "R_E_Pi_R2=131,871 " + O, "R_E_Pi_R3=66,179 " + O, "R_E_T_R1=75,553 " + O,
                            "R_E_T_R2=37,916 " + O, "R_E_T_R3=18,819 " + O,
-                           "L_R_Netz_Min_A=Dämpfung >  7,655  dB", "R_E_Z1=100,000 " + W, "R_E_D=12,000 dB"}
+                           "L_R_Netz_Min_A=Dämpfung >  7,656  dB", "R_E_Z1=100,000 " + W, "R_E_D=12,000 dB"}
             << "R_I_unsym2";
         QTest::newRow("an Z1: only the L pad changes")
             << QStringList{"R_E_D=12"} << 0 << 0
@@ -437,11 +454,45 @@ private slots:
         QCOMPARE(rnetz()->R_RG_LNetz->isVisibleTo(rnetz()), !lPicture.endsWith('5'));
     }
 
+    // A value as schematics write it: the prefix letter is the decimal point.
+    void componentValueNotation()
+    {
+        Form1->PageControl1->setCurrentIndex(kR);
+        driver::enterEach({"R_E_D=40", "R_E_Z1=4700"});
+        const QStringList at4700 = driver::pageTexts(kR);
+        driver::enter("R_E_Z1", "1k");
+        driver::enter("R_E_Z1", "4k7");
+        QCOMPARE(driver::pageTexts(kR), at4700);
+        EXPECT_TEXTS({"R_E_Z1=4,700 k" + W});
+        const QList<driver::Box> boxes =
+            driver::boxesDuring([] { driver::enter("R_E_Z2", withPunktKomma("4k7,5")); });
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, withPunktKomma("ungültige Eingabe \"4k7,5\""));
+        QCOMPARE(driver::pageTexts(kR), at4700);
+    }
+
     void matchingMemo()
     {
         Form1->PageControl1->setCurrentIndex(kR);
         driver::enter("R_E_D", "12");
         QCOMPARE(memoLines(Form5), lines(kMatchingMemo));
+    }
+
+    // 210 dB between 1 GΩ and 100 MΩ or 50 Ω: the voltages behind the pads are a tiny part
+    // of the source's and keep all their shown digits (in 64 bits the L pad's R2 showed
+    // 141,422 aA and 225,555 pV / 4,511 pA, the T pad's R2 was 1,6 % off).
+    void matchingMemoAtHighAttenuation()
+    {
+        Form1->PageControl1->setCurrentIndex(kR);
+        driver::enterEach({"R_E_D=210", "R_E_Z1=1G", "R_E_Z2=100M", "R_E_P=2m"});
+        QStringList memo = memoLines(Form5);
+        QCOMPARE(memo[4], withPunktKomma("   R2 -\t14,142 nV\t141,421 aA\t2,000 yW"));
+        QCOMPARE(memo[17], withPunktKomma("   R2 -  \t28,284 nV\t1,414 µA\t40,000 fW"));
+        driver::enterEach({"R_E_Z2=50", "R_E_P=1"});
+        memo = memoLines(Form5);
+        // (its loss, 1e-21 W, lands on either side of the decade)
+        QCOMPARE(memo[4].section('\t', 0, 2), withPunktKomma("   R2 -\t223,607 pV\t4,472 pA"));
+        QCOMPARE(memo[17], withPunktKomma("   R2 -  \t447,214 pV\t31,623 µA\t14,142 fW"));
     }
 
     void matchingMemoBalanced()
@@ -456,22 +507,56 @@ private slots:
         QCOMPARE(memo[16], withPunktKomma("   R1 -  \t3,778 V\t100,000 mA\t377,766 mW"));
     }
 
+    // The minimum is offered rounded up to the shown decimals, so no resistor of the pads
+    // built with it comes out negative (rounded to nearest, 50 Ω/75 Ω at 5,719 dB gave a
+    // Pi R3 of -1,370 MΩ and a T R1 of 2,737 mΩ).
+    void attenuationBelowTheMinimum_data()
+    {
+        QTest::addColumn<QStringList>("impedances");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<QString>("minimum");
+        QTest::newRow("100/50") << QStringList{} << 3 << "1,000" << "7,656";
+        QTest::newRow("50/75, 3 decimals") << QStringList{"R_E_Z1=50", "R_E_Z2=75"} << 3 << "1,000" << "5,720";
+        QTest::newRow("50/75, 2 decimals") << QStringList{"R_E_Z1=50", "R_E_Z2=75"} << 2 << "1,00" << "5,72";
+        QTest::newRow("50/75, 1 decimal") << QStringList{"R_E_Z1=50", "R_E_Z2=75"} << 1 << "1,0" << "5,8";
+    }
     void attenuationBelowTheMinimum()
     {
+        QFETCH(QStringList, impedances);
+        QFETCH(int, decimals);
+        QFETCH(QString, entered);
+        QFETCH(QString, minimum);
         Form1->PageControl1->setCurrentIndex(kR);
-        const QList<driver::Box> boxes = driver::boxesDuring([] { driver::enter("R_E_D", "5"); });
+        setNachkomma(decimals);
+        driver::enter("R_E_D", "20");
+        driver::enterEach(impedances);
+        const QList<driver::Box> boxes = driver::boxesDuring([] { driver::enter("R_E_D", "1"); });
         QCOMPARE(boxes.size(), 1);
-        QCOMPARE(boxes[0].text,
-                 withPunktKomma("Die eingegebene Dämpfung 5,000 dB ist zu klein.\n\nEs wird die "
-                                "Mindestdämpfung 7,655  dB verwendet."));
+        QCOMPARE(boxes[0].text, withPunktKomma("Die eingegebene Dämpfung " + entered +
+                                               " dB ist zu klein.\n\nEs wird die Mindestdämpfung " +
+                                               minimum + "  dB verwendet."));
         QCOMPARE(boxes[0].icon, QMessageBox::Critical);
-        // The pads at the rounded minimum: the shunt R1 of the Pi pad comes out negative (it
-        // would be infinite at the exact minimum), and so does R3 of the T pad, shown as its
-        // magnitude.
-        EXPECT_TEXTS({"R_E_D=7,655 dB", "R_E_Pi_R1=-1,691 M" + O, "L_R_Netz_Min_A=Dämpfung >  7,655  dB"});
-        QVERIFY(!text("R_E_T_R3").startsWith('-'));
+        EXPECT_TEXTS({"R_E_D=" + minimum + " dB", "L_R_Netz_Min_A=Dämpfung >  " + minimum + "  dB"});
+        for (const char* name : {"R_E_L_R1", "R_E_L_R2", "R_E_Pi_R1", "R_E_Pi_R2", "R_E_Pi_R3", "R_E_T_R1",
+                                 "R_E_T_R2", "R_E_T_R3"})
+            QVERIFY2(!text(name).startsWith('-'), qPrintable(name + QString("=") + text(name)));
         // the minimum itself is accepted
-        QCOMPARE(driver::boxesDuring([] { driver::enter("R_E_D", "7,655"); }).size(), 0);
+        QCOMPARE(driver::boxesDuring([&] { driver::enter("R_E_D", withPunktKomma(minimum)); }).size(), 0);
+    }
+
+    // 50 Ω to 75 Ω at the offered 5,720 dB: the shunt R3 of the Pi pad across the higher side
+    // is large but positive, R1 of the T pad small but positive.
+    void padsAtTheOfferedMinimum()
+    {
+        Form1->PageControl1->setCurrentIndex(kR);
+        driver::enterEach({"R_E_Z1=50", "R_E_Z2=75"});
+        QCOMPARE(driver::boxesDuring([] { driver::enter("R_E_D", "1"); }).size(), 1);
+        const pads::PiPad pi = pads::piPad(50, 75, 5.72L);
+        const pads::TPad t = pads::tPad(50, 75, 5.72L);
+        QVERIFY(pi.R3 > 1e5 && t.R1 > 0);
+        QCOMPARE(text("R_E_Pi_R3"), Zahlenausgabe(double(pi.R3)) + O);
+        QCOMPARE(text("R_E_T_R1"), Zahlenausgabe(double(t.R1)) + O);
     }
 
     // With equal impedances and no attenuation the Pi pad divides by zero: the report shows,
@@ -704,7 +789,7 @@ private slots:
                       "PiT_Pi_E_R_R23=61,111 " + O, "PiT_T_E_R_R1=10,101 " + O, "PiT_T_E_R_R23=40,909 " + O,
                       "PiT_E_P=1,000 W", "PiT_L_Leistung=30,000 dBm", "R_E_Z1=100,000 " + O,
                       "R_E_Z2=50,000 " + O, "R_E_D=12,000 dB", "R_E_P=1,000 W", "R_L_Leistung=30,000 dBm",
-                      "R_E_L_R1=181,504 " + O, "L_R_Netz_Min_A=Dämpfung >  7,655  dB"});
+                      "R_E_L_R1=181,504 " + O, "L_R_Netz_Min_A=Dämpfung >  7,656  dB"});
         QCOMPARE(pit()->PiT_RG_unsym->itemIndex(), 0);
         QCOMPARE(rnetz()->R_RG_unsym->itemIndex(), 0);
         QCOMPARE(rnetz()->R_RG_LNetz->itemIndex(), 1);

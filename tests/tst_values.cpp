@@ -57,7 +57,7 @@ private slots:
         QTest::newRow("lone E is exa") << "3E" << 3e18;
         QTest::newRow("E with digit is exponent") << "3E3" << 3000.0;
         QTest::newRow("capital K is no prefix") << "5 K" << 5.0;
-        QTest::newRow("digits of whole text") << "1k5" << 15.0;
+        QTest::newRow("K after the number") << "5K" << 5.0;
         QTest::newRow("four exponent chars only") << "1E-1234" << 1e-123;
         QTest::newRow("E before e") << "5e2E3" << 52000.0;
         QTest::newRow("exponent chars among four") << "2E1 E5" << 2e15;
@@ -68,6 +68,25 @@ private slots:
         QTest::newRow("too small becomes zero") << "1E-4999" << 0.0;
         QTest::newRow("exact lower decade") << "10f" << 1e-14;
         QTest::newRow("long exponent, four chars") << "0,01e-2147483648" << 1e-216;
+        // a prefix letter between digits is the decimal point and the factor
+        QTest::newRow("4k7") << "4k7" << 4700.0;
+        QTest::newRow("1k5") << "1k5" << 1500.0;
+        QTest::newRow("K between digits") << "2K2" << 2200.0;
+        QTest::newRow("1M5") << "1M5" << 1.5e6;
+        QTest::newRow("2m2 is milli") << "2m2" << 2.2e-3;
+        QTest::newRow("4n7") << "4n7" << 4.7e-9;
+        QTest::newRow("2p2") << "2p2" << 2.2e-12;
+        QTest::newRow("4µ7") << "4µ7" << 4.7e-6;
+        QTest::newRow("4u7") << "4u7" << 4.7e-6;
+        QTest::newRow("10k0") << "10k0" << 10000.0;
+        QTest::newRow("negative") << "-4k7" << -4700.0;
+        QTest::newRow("unit after it") << "4k7 Ω" << 4700.0;
+        QTest::newRow("no second prefix") << "4k7 k" << 4700.0;
+        QTest::newRow("stray digits join") << "4k7 5" << 4750.0;
+        QTest::newRow("lone E after it is no exa") << "4k7 E" << 4700.0;
+        QTest::newRow("blank before the letter") << "4 k7" << 47000.0;
+        QTest::newRow("greek mu between digits") << "4μ7" << 47.0;
+        QTest::newRow("E between digits is exponent") << "4E7" << 4e7;
     }
     void parses()
     {
@@ -92,6 +111,12 @@ private slots:
         QTest::newRow("exponent of int max") << "1e2147483647" << "Gleitkommaüberlauf";
         QTest::newRow("long mantissa, long exponent") << "99999999999e2147483640"
                                                      << "Gleitkommaüberlauf";
+        // a prefix letter between digits is a separator: a second one fails as "1,2,3" does
+        QTest::newRow("separator after 4k7") << "4k7,5" << "'4,7,5' ist kein gültiger Gleitkommawert";
+        QTest::newRow("separator before 7k5") << "4,7k5" << "'4,7,5' ist kein gültiger Gleitkommawert";
+        QTest::newRow("two letters") << "1k5k3" << "'1,5,3' ist kein gültiger Gleitkommawert";
+        QTest::newRow("letter before exponent") << "4k7E3" << "'4k7E3' ist kein gültiger Gleitkommawert";
+        QTest::newRow("K before small e") << "4K7e3" << "'4K7e3' ist kein gültiger Gleitkommawert";
     }
     void rejects()
     {
@@ -103,6 +128,16 @@ private slots:
         } catch (const ParseError& e) {
             QCOMPARE(e.message(), message);
         }
+    }
+
+    // The letter stands for the separator in use, whichever that is.
+    void componentValuesWithDecimalPoint()
+    {
+        setPunktKomma(QLatin1Char('.'));
+        QCOMPARE(Zahleneingabe("4k7"), 4700.0);
+        QCOMPARE(Zahleneingabe("4.7k"), 4700.0);
+        QVERIFY_THROWS_EXCEPTION(ParseError, Zahleneingabe("4k7.5"));
+        QVERIFY_THROWS_EXCEPTION(ParseError, Zahleneingabe("4k7,5"));
     }
 
     void formats_data()

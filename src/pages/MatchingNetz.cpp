@@ -385,25 +385,34 @@ void MatchingNetz::qEntered(double entered)
     calculate();
 }
 
-// An accepted bandwidth chooses "Eingabe"; the calculation runs only when that changes the
-// selection.
+// An accepted bandwidth chooses "Eingabe" and always ends in the calculation, so that the
+// elements follow the new Q. One within the allowance above the largest bandwidth is shown as
+// that one, with the minimum Q, and a larger one is refused and replaced by it: the field
+// never shows a wider band than the results are for.
 void MatchingNetz::bandwidthEntered(double entered)
 {
     const long double B = entered;
     const long double F = readValue(m_F);
+    const long double maximum = F / Q_min;
     if (B <= F * kQKorr / Q_min) {
-        const long double Q = F / B;
-        writeValue(m_B, B, QStringLiteral("Hz"));
+        const long double used = B > maximum ? maximum : B;
+        const long double Q = F / used;
+        writeValue(m_B, used, QStringLiteral("Hz"));
         writeText(m_Q, fixedText(Q));
         Q_E = static_cast<double>(Q);
-        RG_Einvorgabe->setItemIndex(1);
+        if (RG_Einvorgabe->itemIndex() == 1)
+            calculate();
+        else
+            RG_Einvorgabe->setItemIndex(1); // its click handler calculates
         return;
     }
-    const QString maximum = Zahlenausgabe(static_cast<double>(F / Q_min)) + QStringLiteral("Hz");
+    const QString shown = Zahlenausgabe(static_cast<double>(maximum)) + QStringLiteral("Hz");
     checkFloatFaults();
     showErrorMessage(this, QStringLiteral("Die Eingabe ") + m_B->text() +
-                               QStringLiteral(" ist zu groß.\r\rmaximale Bandbreite: ") + maximum);
-    writeText(m_B, maximum);
+                               QStringLiteral(" ist zu groß.\r\rmaximale Bandbreite: ") + shown);
+    writeText(m_B, shown);
+    Q_E = static_cast<double>(F / maximum);
+    calculate();
 }
 
 long double MatchingNetz::operatingQ(long double Qmin)

@@ -218,11 +218,11 @@ void RNetz::R_Netz_Berechnung()
     m_piPictures.show(balanced ? 1 : 0);
     m_tPictures.show(balanced ? 1 : 0);
 
-    // a smaller attenuation than the pad allows is replaced by the minimum
-    const int decimals = nachkomma();
-    const pads::MinimumAttenuation minimum = pads::minimumAttenuation(Z1, Z2, decimals);
+    // A smaller attenuation than the pad allows is replaced by the minimum, rounded up to the
+    // shown decimals so that the pads built with it stay above the true one.
+    const pads::MinimumAttenuation minimum = pads::minimumAttenuation(Z1, Z2, nachkomma());
     const long double entered = readValue(m_D);
-    if (pads::belowMinimum(entered, minimum.Dmin, decimals)) {
+    if (pads::belowMinimum(entered, minimum)) {
         const QString Dmin = Zahlenausgabe(static_cast<double>(minimum.Dmin));
         showErrorMessage(this,
                          QStringLiteral("Die eingegebene Dämpfung ") + fixedText(entered) +
@@ -232,16 +232,17 @@ void RNetz::R_Netz_Berechnung()
     }
     const long double a = readValue(m_D);
 
-    // The memo is written pad by pad from the whole resistors; a balanced pad shows one of
-    // its two series halves, with half the voltage and so half the power.
-    const auto block = [&](const QString& title, const std::vector<ladder::Element>& ladder,
+    // The memo is written pad by pad from the whole resistors, solved in extended precision;
+    // a balanced pad shows one of its two series halves, with half the voltage and so half
+    // the power.
+    const auto block = [&](const QString& title, const pads::Ladder<long double>& ladder,
                            const std::vector<int>& order, const QString& labelEnd) {
         memo.header(title);
         memo.rule(1, 52);
-        const ladder::Solution solution = ladder::solve(static_cast<double>(U0), Z1, ladder, Z2);
+        const auto solution = ladder::solve(U0, Z1, ladder, Z2);
         for (std::size_t n = 0; n < order.size(); ++n) {
             const auto i = static_cast<std::size_t>(order[n]);
-            const ladder::ElementState& e = solution.elements[i];
+            const auto& e = solution.elements[i];
             long double U = e.U.real();
             const long double I = e.I.real();
             if (balanced && ladder[i].place == ladder::Place::Series)
@@ -254,18 +255,20 @@ void RNetz::R_Netz_Berechnung()
     const pads::LPad l = pads::lPad(Z1, Z2, a, match);
     memo.empty();
     // the L ladder lists the shunt R2 first when it sits at Z1
-    block(QStringLiteral(" L-Form"), pads::lLadder(l),
+    block(QStringLiteral(" L-Form"), pads::lLadder<long double>(l),
           l.shuntAtZ1 ? std::vector{1, 0} : std::vector{0, 1}, QString());
     memo.empty();
     memo.empty();
 
     const pads::PiPad pi = pads::piPad(Z1, Z2, a);
-    block(QStringLiteral(" Pi-Form"), pads::piLadder(pi), {0, 1, 2}, QStringLiteral("  "));
+    block(QStringLiteral(" Pi-Form"), pads::piLadder<long double>(pi), {0, 1, 2},
+          QStringLiteral("  "));
     memo.empty();
     memo.empty();
 
     const pads::TPad t = pads::tPad(Z1, Z2, a);
-    block(QStringLiteral(" T-Form"), pads::tLadder(t), {0, 1, 2}, QStringLiteral("  "));
+    block(QStringLiteral(" T-Form"), pads::tLadder<long double>(t), {0, 1, 2},
+          QStringLiteral("  "));
 
     const pads::MatchingShown shown = pads::shown(l, pi, t, balanced);
     writeValue(m_lR2, shown.lR2, kOhm);

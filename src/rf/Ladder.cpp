@@ -6,43 +6,63 @@ namespace ampero::ladder {
 
 namespace {
 
-double squaredMagnitude(Complex z)
+template <class T> T squaredMagnitude(std::complex<T> z)
 {
-    const double m = std::abs(z);
+    const T m = std::abs(z);
     return m * m;
+}
+
+template <class T> bool isFinite(std::complex<T> z)
+{
+    return std::isfinite(z.real()) && std::isfinite(z.imag());
+}
+
+// The voltage across `Zrest` with the current `I` into it. Not the voltage before it less the
+// drop: behind a pad of high attenuation the voltage is a tiny part of the one before it, and
+// the difference would leave mostly rounding noise. An open rest takes no current; its voltage
+// is then only that difference.
+template <class T>
+std::complex<T> nodeVoltage(std::complex<T> I, std::complex<T> Zrest, std::complex<T> before,
+                            std::complex<T> drop)
+{
+    return isFinite(Zrest) ? I * Zrest : before - drop;
 }
 
 } // namespace
 
-Solution solve(Complex U0, Complex Zsource, std::span<const Element> elements, Complex Zload)
+template <class T>
+BasicSolution<T> solveAs(std::complex<T> U0, std::complex<T> Zsource,
+                         std::span<const BasicElement<T>> elements, std::complex<T> Zload)
 {
+    using C = std::complex<T>;
     const std::size_t n = elements.size();
+    const T one = 1;
 
     // behind[i]: the impedance of element i and everything after it, load included.
-    std::vector<Complex> behind(n + 1);
+    std::vector<C> behind(n + 1);
     behind[n] = Zload;
     for (std::size_t i = n; i-- > 0;) {
-        const Element& e = elements[i];
+        const BasicElement<T>& e = elements[i];
         behind[i] = e.place == Place::Series ? e.Z + behind[i + 1]
-                                             : 1.0 / (1.0 / e.Z + 1.0 / behind[i + 1]);
+                                             : one / (one / e.Z + one / behind[i + 1]);
     }
 
-    Solution s;
+    BasicSolution<T> s;
     s.Zin = behind[0];
     s.Iin = U0 / (Zsource + s.Zin);
-    s.Uin = U0 - Zsource * s.Iin;
+    s.Uin = nodeVoltage(s.Iin, s.Zin, U0, Zsource * s.Iin);
     s.elements.reserve(n);
 
     // Walk forwards with the voltage at the present node and the current going on from it.
-    Complex U = s.Uin;
-    Complex I = s.Iin;
+    C U = s.Uin;
+    C I = s.Iin;
     for (std::size_t i = 0; i < n; ++i) {
-        const Element& e = elements[i];
-        ElementState st;
+        const BasicElement<T>& e = elements[i];
+        BasicElementState<T> st;
         if (e.place == Place::Series) {
             st.I = I;
             st.U = I * e.Z;
-            U = U - st.U;
+            U = nodeVoltage(I, behind[i + 1], U, st.U);
         } else {
             st.U = U;
             st.I = U / e.Z;
@@ -56,5 +76,11 @@ Solution solve(Complex U0, Complex Zsource, std::span<const Element> elements, C
     s.Pload = squaredMagnitude(s.Iload) * Zload.real();
     return s;
 }
+
+template BasicSolution<double> solveAs(std::complex<double>, std::complex<double>,
+                                       std::span<const BasicElement<double>>, std::complex<double>);
+template BasicSolution<long double> solveAs(std::complex<long double>, std::complex<long double>,
+                                            std::span<const BasicElement<long double>>,
+                                            std::complex<long double>);
 
 } // namespace ampero::ladder

@@ -7,8 +7,14 @@ namespace ampero::pads {
 
 namespace {
 
-ladder::Element series(long double R) { return {ladder::Place::Series, static_cast<double>(R)}; }
-ladder::Element shunt(long double R) { return {ladder::Place::Shunt, static_cast<double>(R)}; }
+template <class T = double> ladder::BasicElement<T> series(long double R)
+{
+    return {ladder::Place::Series, static_cast<T>(R)};
+}
+template <class T = double> ladder::BasicElement<T> shunt(long double R)
+{
+    return {ladder::Place::Shunt, static_cast<T>(R)};
+}
 
 } // namespace
 
@@ -69,25 +75,26 @@ AttenuatorTable attenuatorTable(const Attenuator& pad, long double Z, long doubl
     return t;
 }
 
-long double roundTo(long double x, int decimals)
+long double roundUp(long double x, int decimals)
 {
     // As the display does: no decimals below 0, and no more than a value's digits carry.
     const long double scale = std::pow(10.0L, std::clamp(decimals, 0, 18));
-    return std::round(x * scale) / scale;
+    return std::ceil(x * scale) / scale;
 }
 
 MinimumAttenuation minimumAttenuation(long double Z1, long double Z2, int decimals)
 {
     const long double a = std::max(Z1, Z2) / std::min(Z1, Z2);
     MinimumAttenuation m;
-    m.Kmin = roundTo(2 * std::sqrt((a - 1) * a) + 2 * a - 1, decimals);
-    m.Dmin = 10 * std::log10(m.Kmin);
+    m.Kmin = 2 * std::sqrt((a - 1) * a) + 2 * a - 1;
+    m.exact = 10 * std::log10(m.Kmin);
+    m.Dmin = roundUp(m.exact, decimals);
     return m;
 }
 
-bool belowMinimum(long double a, long double Dmin, int decimals)
+bool belowMinimum(long double a, const MinimumAttenuation& minimum)
 {
-    return a < roundTo(Dmin, decimals) - 1e-4L;
+    return a < minimum.Dmin - 1e-4L || a < minimum.exact;
 }
 
 LPad lPad(long double Z1, long double Z2, long double a, Match match)
@@ -127,11 +134,11 @@ LPad lPad(long double Z1, long double Z2, long double a, Match match)
     return p;
 }
 
-std::vector<ladder::Element> lLadder(const LPad& pad)
+template <class T> Ladder<T> lLadder(const LPad& pad)
 {
     if (pad.shuntAtZ1)
-        return {shunt(pad.R2), series(pad.R1)};
-    return {series(pad.R1), shunt(pad.R2)};
+        return {shunt<T>(pad.R2), series<T>(pad.R1)};
+    return {series<T>(pad.R1), shunt<T>(pad.R2)};
 }
 
 PiPad piPad(long double Z1, long double Z2, long double a)
@@ -151,9 +158,9 @@ PiPad piPad(long double Z1, long double Z2, long double a)
     return p;
 }
 
-std::vector<ladder::Element> piLadder(const PiPad& pad)
+template <class T> Ladder<T> piLadder(const PiPad& pad)
 {
-    return {shunt(pad.R1), series(pad.R2), shunt(pad.R3)};
+    return {shunt<T>(pad.R1), series<T>(pad.R2), shunt<T>(pad.R3)};
 }
 
 TPad tPad(long double Z1, long double Z2, long double a)
@@ -172,10 +179,17 @@ TPad tPad(long double Z1, long double Z2, long double a)
     return p;
 }
 
-std::vector<ladder::Element> tLadder(const TPad& pad)
+template <class T> Ladder<T> tLadder(const TPad& pad)
 {
-    return {series(pad.R1), shunt(pad.R2), series(pad.R3)};
+    return {series<T>(pad.R1), shunt<T>(pad.R2), series<T>(pad.R3)};
 }
+
+template Ladder<double> lLadder(const LPad&);
+template Ladder<long double> lLadder(const LPad&);
+template Ladder<double> piLadder(const PiPad&);
+template Ladder<long double> piLadder(const PiPad&);
+template Ladder<double> tLadder(const TPad&);
+template Ladder<long double> tLadder(const TPad&);
 
 MatchingShown shown(const LPad& l, const PiPad& pi, const TPad& t, bool balanced)
 {

@@ -52,19 +52,25 @@ struct AttenuatorTable {
 };
 AttenuatorTable attenuatorTable(const Attenuator& pad, long double Z, long double P, bool balanced);
 
-// The smallest attenuation of a pad between Z1 and Z2: with a = max/min,
-// Kmin = 2·√((a − 1)·a) + 2a − 1 rounded to `decimals` places, Dmin = 10·log10(Kmin) dB.
+// The smallest attenuation of a pad between Z1 and Z2: with a = max/min, the power ratio
+// Kmin = 2·√((a − 1)·a) + 2a − 1 and exactly 10·log10(Kmin) dB. The page shows and uses that
+// minimum rounded up to `decimals` places: rounded down, the pads at the offered minimum would
+// lie below the true one, where a shunt resistor of the Pi pad and a series resistor of the T
+// pad come out negative.
 struct MinimumAttenuation {
-    long double Kmin, Dmin;
+    long double Kmin;  // unrounded
+    long double exact; // 10·log10(Kmin) dB
+    long double Dmin;  // exact rounded up to `decimals` places, in dB
 };
 MinimumAttenuation minimumAttenuation(long double Z1, long double Z2, int decimals);
 
-// x rounded to `decimals` places, ties away from zero.
-long double roundTo(long double x, int decimals);
+// x rounded up (towards +∞) to `decimals` places.
+long double roundUp(long double x, int decimals);
 
-// Whether an entered attenuation a lies below Dmin rounded to `decimals` places, with a
-// tolerance of 1e-4 dB.
-bool belowMinimum(long double a, long double Dmin, int decimals);
+// Whether an entered attenuation a is too small: more than 1e-4 dB below the shown minimum
+// Dmin, or below the exact minimum at all (a text with more decimals than shown, from a
+// settings file).
+bool belowMinimum(long double a, const MinimumAttenuation& minimum);
 
 // The L pad matches one side only.
 enum class Match {
@@ -81,15 +87,19 @@ struct LPad {
     int picture; // 1 … 5: Z1 > Z2 "an Z1", "an Z2"; Z1 < Z2 "an Z1", "an Z2"; Z1 = Z2
 };
 LPad lPad(long double Z1, long double Z2, long double a, Match match);
+// A pad as a ladder: of 64-bit elements for the standard values and the frequency response,
+// in extended precision for the window's table.
+template <class T = double> using Ladder = std::vector<ladder::BasicElement<T>>;
+
 // From the source: shunt R2, series R1 when the shunt sits at Z1; else series R1, shunt R2.
-std::vector<ladder::Element> lLadder(const LPad& pad);
+template <class T = double> Ladder<T> lLadder(const LPad& pad);
 
 // The Pi pad between Z1 and Z2: R1 across Z1, R2 in series, R3 across Z2.
 struct PiPad {
     long double R1, R2, R3;
 };
 PiPad piPad(long double Z1, long double Z2, long double a);
-std::vector<ladder::Element> piLadder(const PiPad& pad);
+template <class T = double> Ladder<T> piLadder(const PiPad& pad);
 
 // The T pad between Z1 and Z2: R1 in series from Z1, R2 across the middle, R3 in series
 // towards Z2.
@@ -97,10 +107,10 @@ struct TPad {
     long double R1, R2, R3;
 };
 TPad tPad(long double Z1, long double Z2, long double a);
-std::vector<ladder::Element> tLadder(const TPad& pad);
+template <class T = double> Ladder<T> tLadder(const TPad& pad);
 
-// The eight fields of the matching pads: magnitudes where a rounded minimum attenuation can
-// leave a value a hair below zero, series resistors halved when balanced.
+// The eight fields of the matching pads: magnitudes where an attenuation right at the exact
+// minimum can leave a value a hair below zero, series resistors halved when balanced.
 struct MatchingShown {
     long double lR1, lR2;
     long double piR1, piR2, piR3;

@@ -45,12 +45,42 @@ constexpr std::array<Prefix, 17> kVorsatz{{
 }};
 // clang-format on
 
-long double prefixFactor(QChar c)
+const Prefix* findPrefix(QChar c)
 {
     for (const Prefix& p : kVorsatz)
         if (c.unicode() == p.letter)
-            return p.factor;
-    return 1.0L;
+            return &p;
+    return nullptr;
+}
+
+long double prefixFactor(QChar c)
+{
+    const Prefix* p = findPrefix(c);
+    return p ? p->factor : 1.0L;
+}
+
+// Component values as schematics write them ("4k7", "2p2", "1M5"): a prefix letter between
+// two digits is the decimal point and the multiplier at once. There "K" is "k" as well; "E"
+// never is one, it stays the exponent (or exa after the number).
+const Prefix* infixPrefix(const QString& s, qsizetype j)
+{
+    if (j == 0 || j + 1 >= s.size() || !isDigit(s[j - 1]) || !isDigit(s[j + 1]))
+        return nullptr;
+    static constexpr Prefix kKilo{u'k', 1e3L};
+    if (s[j] == QLatin1Char('K'))
+        return &kKilo;
+    if (s[j] == QLatin1Char('E'))
+        return nullptr;
+    return findPrefix(s[j]);
+}
+
+// The position of the first such letter before `end`, or -1.
+qsizetype firstInfixPrefix(const QString& s, qsizetype end)
+{
+    for (qsizetype j = 1; j + 1 < end; ++j)
+        if (infixPrefix(s, j))
+            return j;
+    return -1;
 }
 
 void skipLeadingBlanks(QString& s)
@@ -258,11 +288,29 @@ double Zahleneingabe(const QString& s)
                              QStringLiteral("' ist kein gültiger Integerwert"));
         const long double power = powerOfTen(n);
 
+        // "4k7E3" would be a decimal point and an exponent for one number
+        if (firstInfixPrefix(s, e) >= 0)
+            throw ParseError(QLatin1Char('\'') + shownValue(s) +
+                             QStringLiteral("' ist kein gültiger Gleitkommawert"));
         QString mantissa;
         for (qsizetype k = 0; k < e; ++k)
             if (isMantissaChar(s[k]))
                 mantissa += s[k];
         return toDouble(strToFloat(mantissa) * power);
+    }
+
+    if (const qsizetype j = firstInfixPrefix(s, s.size()); j >= 0) {
+        // The mantissa is gathered as usual with each such letter as the decimal separator,
+        // so a second one ("1k5k3") or a separator beside it ("4k7,5") fails as "1,2,3" does.
+        // The letter gave the factor: no prefix is looked for after the number.
+        QString mantissa;
+        for (qsizetype k = 0; k < s.size(); ++k) {
+            if (infixPrefix(s, k))
+                mantissa += punktKomma();
+            else if (isMantissaChar(s[k]))
+                mantissa += s[k];
+        }
+        return toDouble(strToFloat(mantissa) * infixPrefix(s, j)->factor);
     }
 
     QString rest = s;

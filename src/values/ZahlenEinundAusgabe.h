@@ -6,8 +6,9 @@
 // number is built from. All of them read the program-wide display state (DisplayOptions.h).
 namespace ampero {
 
-// The value parser: a number with an optional prefix letter and unit ("4,7 kΩ") or in
-// exponent notation ("4,70E+03 Ω"). Throws ParseError when the text holds no number.
+// The value parser: a number with an optional prefix letter and unit ("4,7 kΩ"), in
+// exponent notation ("4,70E+03 Ω"), or with the prefix letter as its decimal point ("4k7",
+// "2K2", "4n7"). Throws ParseError when the text holds no number.
 double Zahleneingabe(const QString& s);
 
 // The prefix text: mantissa with Nachkomma decimals, a blank and the prefix letter ("4,70 k");

@@ -147,9 +147,10 @@ private:
     std::function<void()> m_onClick;
 };
 
+// "dBm" in any letter case: "27 DBM" is a level, not 27 W.
 bool isLevel(const QString& text)
 {
-    return text.contains(QLatin1String("dBm")) || text.contains(QLatin1String("dbm"));
+    return text.contains(QLatin1String("dbm"), Qt::CaseInsensitive);
 }
 
 // A power entered in watts: prefix text with prefix symbols, else the exponent text with

@@ -90,7 +90,7 @@ public:
         m_calculation = std::move(calculation);
     }
 
-    // The input power in watts: a text with "dBm" or "dbm" is a level, any other a power.
+    // The input power in watts: a text with "dBm" in any letter case is a level, any other a power.
     // A text that does not parse throws, as every operand of a calculation does.
     long double power() const;
     // √2 with "Scheitelwerte (Us, Is)", 1 with "Effektivwerte (Ueff, Ieff)".
