@@ -505,7 +505,7 @@ private slots:
         QCOMPARE(items(Form3->RG_Nachkomma), QString(" Nachkommastellen : 1 Stelle|2 Stellen|3 Stellen"));
         QCOMPARE(items(Form3->RG_Ansicht), QString(" Ergebnis Ansicht : mit Präfix Symbol|"
                                                    "wissenschaftliche Notation (SCI)|technische Notation (ENG)"));
-        QCOMPARE(Form3->Button1->text(), QString("Schießen"));
+        QCOMPARE(Form3->Button1->text(), QString("Schließen")); // "Schießen" would be "shoot"
         Form3->Button1->click();
         QVERIFY(!Form3->isVisible());
     }

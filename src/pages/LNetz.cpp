@@ -261,6 +261,7 @@ LNetz::LNetz(QWidget* parent)
         .section(QStringLiteral("Normwerte"))
         .item(m_normwerte->seriesGroup(NW::Kind::Capacitor), "L_Kondensatoren", 1, 1, 1)
         .item(m_normwerte->seriesGroup(NW::Kind::Coil), "L_Spulen", 1, 1, 1);
+    m_response.declareSettings(persistence(), QStringLiteral("L"));
 
     const auto range = [](const char* min, const char* max) {
         return FieldRule{.min = QLatin1String(min), .max = QLatin1String(max)};

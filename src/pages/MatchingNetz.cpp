@@ -486,6 +486,7 @@ void MatchingNetz::offerStandardValues(QWidget* outputs)
         .item(m_normwerte->seriesGroup(NW::Kind::Capacitor), m_texts.prefix + "_Kondensatoren", 1,
               1, 1)
         .item(m_normwerte->seriesGroup(NW::Kind::Coil), m_texts.prefix + "_Spulen", 1, 1, 1);
+    m_response.declareSettings(persistence(), m_texts.prefix);
 }
 
 void MatchingNetz::B_NormwerteClick() { m_normwerte->open(); }

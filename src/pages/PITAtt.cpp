@@ -160,6 +160,7 @@ PITAtt::PITAtt(QWidget* parent)
         .item(w->peakOrRms(), "Ueff/Us", 1, 1, 1)
         .section(QStringLiteral("Normwerte"))
         .item(m_normwerte->seriesGroup(NW::Kind::Resistor), "PiT_Widerstaende", 2, 2, 2);
+    m_response.declareSettings(persistence(), QStringLiteral("PiT"));
 
     // The attenuation is a number of the attenuator's own protocol: message set B, no test
     // for an empty text, shown as fixed text in every notation.

@@ -184,6 +184,7 @@ RNetz::RNetz(QWidget* parent)
         .section(QStringLiteral("Normwerte"))
         .item(m_normwerte->seriesGroup(NW::Kind::Resistor), "R_Widerstaende", 2, 2, 2)
         .afterLoad([this] { R_Netz_Berechnung(); });
+    m_response.declareSettings(persistence(), QStringLiteral("R"));
 
     const auto range = [](const char* min, const char* max) {
         return FieldRule{.min = QLatin1String(min), .max = QLatin1String(max)};

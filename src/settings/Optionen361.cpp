@@ -61,7 +61,7 @@ TForm3::TForm3(QWidget* owner)
     RG_Ansicht->setGeometry(266, 150, 241, 116);
     RG_Ansicht->setItemIndex(0);
 
-    Button1 = new QPushButton(QStringLiteral("Schießen"), this);
+    Button1 = new QPushButton(QStringLiteral("Schließen"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(407, 278, 100, 30);
 

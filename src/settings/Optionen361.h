@@ -23,7 +23,7 @@ public:
     RadioGroup* UI_Position = nullptr;
     RadioGroup* RG_Nachkomma = nullptr;
     RadioGroup* RG_Ansicht = nullptr;
-    QPushButton* Button1 = nullptr; // "Schießen"
+    QPushButton* Button1 = nullptr; // "Schließen"
 
     void CBKurzhinweiseClick();
     void CB_VordergrundClick();

@@ -5,6 +5,9 @@
 #include "values/FloatGuard.h"
 #include "values/ZahlenEinundAusgabe.h"
 #include "widgets/Colours.h"
+#include "settings/IniDocument.h"
+#include "settings/Persistence.h"
+#include "settings/StoredSettings.h"
 #include "widgets/Handlers.h"
 #include "widgets/Placement.h"
 #include "widgets/WindowKeys.h"
@@ -40,7 +43,6 @@ constexpr int kHelpContext = 220;
 
 // The span factors offered; F/10 … 10·F is the default.
 constexpr double kSpans[] = {2, 3, 5, 10, 30, 100};
-constexpr int kDefaultSpan = 3;
 
 // Text of a frequency with its prefix ("10,00 MHz"); a relative one as a plain number.
 QString frequencyText(double f, bool relative)
@@ -270,6 +272,14 @@ double Frequenzgang::spanFactor() const
 }
 
 bool Frequenzgang::showsSwr() const { return m_swr->isChecked(); }
+
+int Frequenzgang::spanIndex() const { return m_span->currentIndex(); }
+
+void Frequenzgang::setChoices(int spanIndex, bool swr)
+{
+    m_span->setCurrentIndex(std::clamp(spanIndex, 0, m_span->count() - 1));
+    (swr ? m_swr : m_returnLoss)->setChecked(true);
+}
 
 bool Frequenzgang::flat() const
 {
@@ -607,9 +617,38 @@ void FrequenzgangLink::open()
 {
     if (!m_window) {
         m_window = new Frequenzgang(m_name, m_network, m_page);
+        m_window->setChoices(m_span, m_swr);
         m_window->setCurves(std::exchange(m_curves, {}));
     }
     m_window->showBeside(m_page);
+}
+
+void FrequenzgangLink::declareSettings(Persistence& persistence, const QString& prefix)
+{
+    const auto choose = [this](int span, bool swr) {
+        m_span = std::clamp(span, 0, static_cast<int>(std::size(kSpans)) - 1);
+        m_swr = swr;
+        if (m_window)
+            m_window->setChoices(m_span, m_swr);
+    };
+    persistence.section(QStringLiteral("Frequenzgang"))
+        .custom(
+            prefix + QStringLiteral("_Bereich"),
+            [this, choose](const StoredSettings& s, const QString& section, const QString& key) {
+                choose(s.integer(section, key, Frequenzgang::kDefaultSpan),
+                       m_window ? m_window->showsSwr() : m_swr);
+            },
+            [this](IniDocument& ini, const QString& section, const QString& key) {
+                ini.setInteger(section, key, m_window ? m_window->spanIndex() : m_span);
+            })
+        .custom(
+            prefix + QStringLiteral("_VSWR"),
+            [this, choose](const StoredSettings& s, const QString& section, const QString& key) {
+                choose(m_window ? m_window->spanIndex() : m_span, s.boolean(section, key, false));
+            },
+            [this](IniDocument& ini, const QString& section, const QString& key) {
+                ini.setBool(section, key, m_window ? m_window->showsSwr() : m_swr);
+            });
 }
 
 } // namespace ampero

@@ -20,6 +20,7 @@ class QVBoxLayout;
 
 namespace ampero {
 
+class Persistence;
 class ResponseChartView;
 
 // The window "Frequenzgang" of a network page: the transmission loss and the return loss (or
@@ -56,6 +57,11 @@ public:
     // The span: from F/factor to factor·F.
     double spanFactor() const;
     bool showsSwr() const;
+    // The user's choices, as the settings file keeps them: the span's item
+    // (0 = F/2 … 2·F up to 5 = F/100 … 100·F) and VSWR in place of the return loss.
+    int spanIndex() const;
+    void setChoices(int spanIndex, bool swr);
+    static constexpr int kDefaultSpan = 3;
     // The frequency range of the plot.
     double fLow() const;
     double fHigh() const;
@@ -116,6 +122,9 @@ public:
     FrequenzgangLink(QString name, QString network, QWidget* page);
     void setCurves(std::vector<Frequenzgang::Curve> curves);
     void open();
+    // Declares the window's span and RL/VSWR choice in the page's settings: section
+    // "Frequenzgang", keys `prefix` + "_Bereich" and `prefix` + "_VSWR".
+    void declareSettings(Persistence& persistence, const QString& prefix);
     // The window once it was opened, else null.
     Frequenzgang* window() const { return m_window; }
 
@@ -124,6 +133,8 @@ private:
     QString m_network;
     QWidget* m_page;
     std::vector<Frequenzgang::Curve> m_curves; // until the window exists
+    int m_span = Frequenzgang::kDefaultSpan;   // the choices, until the window exists
+    bool m_swr = false;
     Frequenzgang* m_window = nullptr;          // a child of the page
 };
 
