@@ -301,6 +301,20 @@ private slots:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));
     }
 
+    // Every button of every page names itself in one line that fits it.
+    void buttonTextsFitInOneLine()
+    {
+        QStringList wrong;
+        for (int i = 0; i < Form1->PageControl1->count(); ++i)
+            for (const QPushButton* b :
+                 Form1->PageControl1->widget(i)->findChildren<QPushButton*>()) {
+                const int room = b->width() - 8;
+                if (b->text().contains('\n') || b->fontMetrics().horizontalAdvance(b->text()) > room)
+                    wrong << b->objectName() + ": " + QString(b->text()).replace('\n', "\\n");
+            }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));
+    }
+
     // The attenuator page's buttons, left to right.
     void attenuatorButtonsAreTabbedLeftToRight()
     {

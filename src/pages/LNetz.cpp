@@ -164,16 +164,16 @@ LNetz::LNetz(QWidget* parent)
     m_hpTL = result("L_E_HP_TL", 1, 2, tl);
     L_B_UI = new QPushButton(QStringLiteral("U / I"), outputs);
     L_B_UI->setObjectName(QStringLiteral("L_B_UI"));
-    L_B_UI->setGeometry(200, 118, 130, 24);
+    L_B_UI->setGeometry(212, 118, 118, 24);
     L_B_UI->setToolTip(QStringLiteral("Anzeige der Spannungen und Ströme der Bauteile"));
     L_B_Normwerte = new QPushButton(QStringLiteral("Normwerte"), outputs);
     L_B_Normwerte->setObjectName(QStringLiteral("L_B_Normwerte"));
-    L_B_Normwerte->setGeometry(8, 118, 92, 24);
+    L_B_Normwerte->setGeometry(8, 118, 90, 24);
     L_B_Normwerte->setToolTip(
         QStringLiteral("Nächste Normwerte der Bauteile und die damit aufgebauten Netzwerke"));
     L_B_FG = new QPushButton(QStringLiteral("Frequenzgang"), outputs);
     L_B_FG->setObjectName(QStringLiteral("L_B_FG"));
-    L_B_FG->setGeometry(104, 118, 92, 24);
+    L_B_FG->setGeometry(102, 118, 106, 24);
     L_B_FG->setToolTip(QStringLiteral("Dämpfung und Rückflussdämpfung über der Frequenz"));
 
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),

@@ -163,20 +163,23 @@ MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
 
     // results, read-only and outside the tab order
     auto* outputs = new QGroupBox(QStringLiteral(" Ausgaben "), group);
-    outputs->setGeometry(320, 206, 346, 150);
-    const int columns[] = {58, 170};
+    // the element rows and TL, and under them a row of buttons with their names in one line
+    outputs->setGeometry(320, 206, 346, 160);
+    constexpr int kColumnWidth = 130;
+    const int columns[] = {58, 198};
     for (int c = 0; c < 2; ++c)
         addLabel(outputs, c == 0 ? QStringLiteral("Hochpass") : QStringLiteral("Tiefpass"),
-                 QRect(columns[c], 14, 108, 16))
+                 QRect(columns[c], 14, kColumnWidth, 16))
             ->setAlignment(Qt::AlignCenter);
-    const int rowsY[] = {32, 58, 84, 116};
+    const int rowsY[] = {30, 54, 78, 104};
     for (int r = 0; r < 3; ++r)
         addLabel(outputs, texts.rows[static_cast<std::size_t>(r)],
                  QRect(12, rowsY[r], 44, kFieldHeight));
     addLabel(outputs, QStringLiteral("TL"), QRect(12, rowsY[3], 44, kFieldHeight));
     const auto result = [&](const QString& n, int column, int row, const QString& hint) {
         EditField* f =
-            addField(outputs, n, QRect(columns[column], rowsY[row], 108, kFieldHeight), hint);
+            addField(outputs, n, QRect(columns[column], rowsY[row], kColumnWidth, kFieldHeight),
+                     hint);
         f->setReadOnly(true);
         f->setFocusPolicy(Qt::ClickFocus);
         f->setAlignment(Qt::AlignCenter);
@@ -191,20 +194,21 @@ MatchingNetz::MatchingNetz(const Texts& texts, QWidget* parent)
     m_tp[3] = result(name("_E_TP_TL"), 1, 3, loss);
     B_UI = new QPushButton(QStringLiteral("U / I"), outputs);
     B_UI->setObjectName(name("_B_UI"));
-    B_UI->setGeometry(284, 114, 54, 26);
+    B_UI->setGeometry(234, 130, 100, 24);
     QFont boldFont = B_UI->font();
     boldFont.setBold(true);
     B_UI->setFont(boldFont);
     B_UI->setToolTip(QStringLiteral("Anzeige der Spannungen und Ströme der Bauteile"));
     offerStandardValues(outputs);
-    // over "U / I", right of the element rows, in three lines
-    B_FG = new QPushButton(QStringLiteral("Fre-\nquenz-\ngang"), outputs);
+    B_FG = new QPushButton(QStringLiteral("Frequenzgang"), outputs);
     B_FG->setObjectName(name("_B_FG"));
-    B_FG->setGeometry(284, 65, 54, 46);
+    B_FG->setGeometry(123, 130, 106, 24);
+    setTabOrder(B_Normwerte, B_FG); // left to right
+    setTabOrder(B_FG, B_UI);
     B_FG->setToolTip(QStringLiteral("Dämpfung und Rückflussdämpfung über der Frequenz"));
 
     addLabel(group, QStringLiteral("Berechnung nach Drücken der Enter-Taste"),
-             QRect(320, 362, 346, 20))
+             QRect(320, 368, 346, 20))
         ->setAlignment(Qt::AlignCenter);
 
     RG_Auswahl->setClickHandler([this] { RG_AuswahlClick(); });
@@ -434,9 +438,9 @@ long double MatchingNetz::operatingQ(long double Qmin)
 void MatchingNetz::offerStandardValues(QWidget* outputs)
 {
     using NW = NormwerteFenster;
-    B_Normwerte = new QPushButton(QStringLiteral("Norm-\nwerte"), outputs);
+    B_Normwerte = new QPushButton(QStringLiteral("Normwerte"), outputs);
     B_Normwerte->setObjectName(m_texts.prefix + QStringLiteral("_B_Normwerte"));
-    B_Normwerte->setGeometry(284, 22, 54, 40);
+    B_Normwerte->setGeometry(12, 130, 106, 24);
     B_Normwerte->setToolTip(
         QStringLiteral("Nächste Normwerte der Bauteile und die damit aufgebauten Netzwerke"));
     std::vector<NW::Part> parts;

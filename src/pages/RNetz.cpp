@@ -112,7 +112,7 @@ RNetz::RNetz(QWidget* parent)
     R_B_UI->setToolTip(QStringLiteral("Anzeige der Spannungen und Ströme der einzelnen Bauteile"));
     R_B_FG = new QPushButton(QStringLiteral("Frequenzgang"), outputs);
     R_B_FG->setObjectName(QStringLiteral("R_B_FG"));
-    R_B_FG->setGeometry(columns[0], 32 + 26 * 3 - 1, 90, 24);
+    R_B_FG->setGeometry(columns[0], 32 + 26 * 3 - 1, 106, 24);
     R_B_FG->setToolTip(QStringLiteral("Dämpfung und Rückflussdämpfung über der Frequenz"));
 
     R_B_Normwerte = new QPushButton(QStringLiteral("Normwerte"), inputs);

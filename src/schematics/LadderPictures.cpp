@@ -203,8 +203,10 @@ void drawEnd(const Schematic& s, Lines lines, const LadderEnd& end, qreal termin
     }
     if (!end.word.isEmpty())
         s.label({x, top - 3.3}, end.word, {}, Qt::AlignCenter, 1.3);
+    // The side it is matched to: a pointer over the terminal into the network, clear of the
+    // parts, so that it does not read as a potentiometer's wiper.
     if (end.arrowIn)
-        s.arrow({terminal - outwards * 0.6, middle}, {terminal - outwards * 3.0, middle},
+        s.arrow({terminal + outwards * 0.2, top - 1.3}, {terminal - outwards * 2.6, top - 1.3},
                 s.textColor());
 }
 
