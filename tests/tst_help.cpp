@@ -2,6 +2,7 @@
 // reported, and contents, index, search, links and history lead to the right topics.
 #include "app/Ampero361.h"
 #include "app/Main361.h"
+#include "platform/ChmArchive.h"
 #include "platform/Help.h"
 #include "support/Driver.h"
 
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -241,6 +243,52 @@ private slots:
         setHelpFile(kBuiltHelp);
         openHelp(130, "LC");
         QCOMPARE(heading(), QString("LC-Schwingkreis"));
+    }
+
+    // A help whose directory outgrows one chunk of 4 KB: chmcmd then names the second chunk
+    // as the first, and the objects of the real first one (the system object among them)
+    // went missing, so that the help was taken for damaged.
+    void aHelpWithALargeDirectoryOpens()
+    {
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        QVERIFY(dir.mkdir("ctx"));
+        const auto write = [&dir](const QString& name, const QByteArray& text) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(text);
+        };
+        QByteArray project = "[OPTIONS]\nCompiled file=AMPV36_Help.chm\nContents file=Inhalt.hhc\n"
+                             "Default topic=ctx/130.html\nFull-text search=No\n\n[FILES]\n"
+                             "ctx/130.html\n";
+        write("ctx/130.html", "<html><body><h1>Gross</h1></body></html>");
+        constexpr int kTopics = 400;
+        for (int i = 0; i < kTopics; ++i) {
+            const QByteArray name = "thema_" + QByteArray::number(i) + ".html";
+            write(name, "<html><body><h1>Thema " + QByteArray::number(i) + "</h1></body></html>");
+            project += name + "\n";
+        }
+        write("Inhalt.hhc", "<ul><li><object type=\"text/sitemap\"><param name=\"Name\" "
+                            "value=\"Gross\"><param name=\"Local\" value=\"ctx/130.html\">"
+                            "</object></ul>");
+        write("AMPV36_Help.hhp", project);
+        QProcess chmcmd;
+        chmcmd.setWorkingDirectory(dir.path());
+        chmcmd.start(AMPERO_CHMCMD, {"--no-html-scan", "--verbosity", "0", "AMPV36_Help.hhp"});
+        QVERIFY(chmcmd.waitForFinished(60000));
+        QFile built(dir.filePath("AMPV36_Help.chm"));
+        QVERIFY(built.open(QIODevice::ReadOnly));
+        QVERIFY(built.readAll().count("PMGL") >= 2); // the directory spans several chunks
+
+        ChmArchive archive;
+        QVERIFY(archive.open(built.fileName()));
+        for (int i = 0; i < kTopics; ++i)
+            QVERIFY(archive.contains(QString("/thema_%1.html").arg(i)));
+        QVERIFY(archive.contains("/#SYSTEM"));
+        QCOMPARE(archive.defaultTopic(), QString("/ctx/130.html"));
+        setHelpFile(built.fileName());
+        QVERIFY(driver::boxesDuring([] { openHelp(130, "LC"); }).isEmpty());
+        QCOMPARE(heading(), QString("Gross"));
     }
 
     void searchFindsTopicsByAWord()

@@ -252,6 +252,7 @@ public:
             return false;
         }
         m_loadedPath = path;
+        m_newFile = true;
         fillContents();
         fillIndex();
         m_browser->clearHistory();
@@ -479,6 +480,9 @@ private:
         const QUrl url = topicUrl(path);
         if (m_browser->source() != url)
             m_browser->setSource(url);
+        else if (m_newFile)
+            m_browser->reload(); // the same path, but from the file read since
+        m_newFile = false;
     }
 
     void topicShown(const QUrl& url)
@@ -506,6 +510,7 @@ private:
 
     ChmArchive m_archive;
     QString m_loadedPath;
+    bool m_newFile = false; // a file was read since the browser last loaded a topic
     QList<Topic> m_topics;
     QString m_searchWord;
     HelpBrowser* m_browser;
