@@ -313,6 +313,24 @@ private slots:
         QVERIFY2(titles.contains("VSWR, RL, r – Fehlanpassung"), qPrintable(titles.join("; ")));
         QVERIFY(!titles.contains("RC-Glieder"));
 
+        // "ß" and "ss" are the same to the search, in either direction and any case.
+        for (const QString& spelling : {QStringLiteral("Rückflußdämpfung"),
+                                        QStringLiteral("RÜCKFLUẞDÄMPFUNG"),
+                                        QStringLiteral("rückflussdämpfung")}) {
+            query->setText(spelling);
+            driver::find<QPushButton>("Hilfe_B_Suchen")->click();
+            QStringList folded;
+            for (int i = 0; i < found->count(); ++i)
+                folded << found->item(i)->text();
+            QVERIFY2(folded.contains("VSWR, RL, r – Fehlanpassung"), qPrintable(spelling));
+        }
+        found->itemClicked(found->item(0));
+        QCOMPARE(browser()->textCursor().selectedText().toLower(), QString("rückflussdämpfung"));
+        query->setText(QStringLiteral("Rückflußdämpfung"));
+        driver::find<QPushButton>("Hilfe_B_Suchen")->click();
+        found->itemClicked(found->item(0));
+        QCOMPARE(browser()->textCursor().selectedText().toLower(), QString("rückflussdämpfung"));
+
         query->setText(QStringLiteral("Quasselstrippe"));
         driver::find<QPushButton>("Hilfe_B_Suchen")->click();
         QCOMPARE(found->count(), 0);

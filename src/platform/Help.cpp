@@ -157,10 +157,20 @@ QString topicStyleSheet(const QPalette& palette)
         .arg(text, box, mid, link);
 }
 
+// A text as the search compares it: case folded, and "ß" as "ss", so that
+// "Rückflußdämpfung" and "RÜCKFLUSSDÄMPFUNG" find the same topics.
+QString searchFolded(const QString& text)
+{
+    QString folded = text.toCaseFolded();
+    folded.replace(QChar(0x00DF), QStringLiteral("ss")); // ß
+    folded.replace(QChar(0x1E9E), QStringLiteral("ss")); // capital ẞ, in case folding missed it
+    return folded;
+}
+
 struct Topic {
     QString path;
-    QString title;
-    QString text; // plain text, for the search
+    QString title; // as shown
+    QString text;  // plain text with the title, folded for the search
 };
 
 class HelpWindow : public QWidget {
@@ -405,7 +415,7 @@ private:
             QString title = document.metaInformation(QTextDocument::DocumentTitle);
             if (title.isEmpty())
                 title = path;
-            m_topics.append({path, title, document.toPlainText()});
+            m_topics.append({path, title, searchFolded(title + u'\n' + document.toPlainText())});
         }
         return m_topics;
     }
@@ -414,18 +424,18 @@ private:
     void search()
     {
         m_found->clear();
-        const QStringList words =
-            m_query->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const QStringList words = searchFolded(m_query->text())
+                                      .split(QRegularExpression(QStringLiteral("\\s+")),
+                                             Qt::SkipEmptyParts);
         if (words.isEmpty()) {
             m_foundCount->clear();
             return;
         }
-        QList<std::pair<int, const Topic*>> hits;
+        QList<std::pair<qsizetype, const Topic*>> hits;
         for (const Topic& topic : topics()) {
-            int count = 0;
+            qsizetype count = 0;
             for (const QString& word : words) {
-                const int n = topic.text.count(word, Qt::CaseInsensitive) +
-                              topic.title.count(word, Qt::CaseInsensitive);
+                const auto n = topic.text.count(word);
                 if (n == 0) {
                     count = 0;
                     break;
@@ -447,7 +457,9 @@ private:
                 ? QStringLiteral("Kein Thema enthält „%1“.").arg(m_query->text().trimmed())
             : hits.size() == 1 ? QStringLiteral("1 Thema gefunden.")
                                : QStringLiteral("%1 Themen gefunden.").arg(hits.size()));
-        m_searchWord = words.first();
+        m_searchWord = m_query->text().split(QRegularExpression(QStringLiteral("\\s+")),
+                                             Qt::SkipEmptyParts)
+                           .value(0);
     }
 
     void itemChosen(QTreeWidgetItem* item)
@@ -468,8 +480,16 @@ private:
         showPath(item->data(Qt::UserRole).toString());
         // A search result opens at the first place of the word sought.
         if (item->listWidget() == m_found && !m_searchWord.isEmpty()) {
-            m_browser->moveCursor(QTextCursor::Start);
-            m_browser->find(m_searchWord);
+            // the word as typed, else with "ss" and "ß" the other way round
+            QString other = m_searchWord;
+            other.replace(QStringLiteral("ss"), QStringLiteral("ß"));
+            if (other == m_searchWord)
+                other.replace(QChar(0x00DF), QStringLiteral("ss"));
+            for (const QString& word : {m_searchWord, other}) {
+                m_browser->moveCursor(QTextCursor::Start);
+                if (m_browser->find(word))
+                    break;
+            }
         }
     }
 
