@@ -7,6 +7,7 @@
 #include "support/Driver.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextFrame>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
@@ -27,6 +30,40 @@ namespace {
 const QString kBuiltHelp = QStringLiteral(AMPERO_HELP_FILE);
 
 QWidget* helpWindow() { return driver::find("Hilfe"); }
+
+const QByteArray kContents = "<ul><li><object type=\"text/sitemap\"><param name=\"Name\" "
+                             "value=\"Thema\"><param name=\"Local\" value=\"ctx/130.html\">"
+                             "</object></ul>";
+
+// Compiles a help of its own with chmcmd, as the build does: the topic of context 130,
+// further topics and the contents; the file's path, or empty when chmcmd failed.
+QString compileHelp(const QTemporaryDir& folder, const QByteArray& topic130,
+                    const QMap<QString, QByteArray>& topics, const QByteArray& contents)
+{
+    const QDir dir(folder.path());
+    if (!dir.mkpath("ctx"))
+        return {};
+    const auto write = [&dir](const QString& name, const QByteArray& text) {
+        QFile f(dir.filePath(name));
+        return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
+    };
+    QByteArray project = "[OPTIONS]\nCompiled file=AMPV36_Help.chm\nContents file=Inhalt.hhc\n"
+                         "Default topic=ctx/130.html\nFull-text search=No\n\n[FILES]\n"
+                         "ctx/130.html\n";
+    bool written = write("ctx/130.html", topic130) && write("Inhalt.hhc", contents);
+    for (auto it = topics.cbegin(); it != topics.cend(); ++it) {
+        written = written && write(it.key(), it.value());
+        project += it.key().toUtf8() + "\n";
+    }
+    if (!written || !write("AMPV36_Help.hhp", project))
+        return {};
+    QProcess chmcmd;
+    chmcmd.setWorkingDirectory(dir.path());
+    chmcmd.start(AMPERO_CHMCMD, {"--no-html-scan", "--verbosity", "0", "AMPV36_Help.hhp"});
+    if (!chmcmd.waitForFinished(120000) || !QFile::exists(dir.filePath("AMPV36_Help.chm")))
+        return {};
+    return dir.filePath("AMPV36_Help.chm");
+}
 
 QTextBrowser* browser() { return driver::find<QTextBrowser>("Hilfe_Text"); }
 
@@ -251,44 +288,99 @@ private slots:
     void aHelpWithALargeDirectoryOpens()
     {
         QTemporaryDir folder;
-        const QDir dir(folder.path());
-        QVERIFY(dir.mkdir("ctx"));
-        const auto write = [&dir](const QString& name, const QByteArray& text) {
-            QFile f(dir.filePath(name));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(text);
-        };
-        QByteArray project = "[OPTIONS]\nCompiled file=AMPV36_Help.chm\nContents file=Inhalt.hhc\n"
-                             "Default topic=ctx/130.html\nFull-text search=No\n\n[FILES]\n"
-                             "ctx/130.html\n";
-        write("ctx/130.html", "<html><body><h1>Gross</h1></body></html>");
+        QMap<QString, QByteArray> topics;
         constexpr int kTopics = 400;
-        for (int i = 0; i < kTopics; ++i) {
-            const QByteArray name = "thema_" + QByteArray::number(i) + ".html";
-            write(name, "<html><body><h1>Thema " + QByteArray::number(i) + "</h1></body></html>");
-            project += name + "\n";
-        }
-        write("Inhalt.hhc", "<ul><li><object type=\"text/sitemap\"><param name=\"Name\" "
-                            "value=\"Gross\"><param name=\"Local\" value=\"ctx/130.html\">"
-                            "</object></ul>");
-        write("AMPV36_Help.hhp", project);
-        QProcess chmcmd;
-        chmcmd.setWorkingDirectory(dir.path());
-        chmcmd.start(AMPERO_CHMCMD, {"--no-html-scan", "--verbosity", "0", "AMPV36_Help.hhp"});
-        QVERIFY(chmcmd.waitForFinished(60000));
-        QFile built(dir.filePath("AMPV36_Help.chm"));
-        QVERIFY(built.open(QIODevice::ReadOnly));
-        QVERIFY(built.readAll().count("PMGL") >= 2); // the directory spans several chunks
+        for (int i = 0; i < kTopics; ++i)
+            topics[QString("thema_%1.html").arg(i)] =
+                "<html><body><h1>Thema " + QByteArray::number(i) + "</h1></body></html>";
+        const QString built = compileHelp(folder, "<html><body><h1>Gross</h1></body></html>",
+                                          topics, kContents);
+        QVERIFY(!built.isEmpty());
+        QFile file(built);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().count("PMGL") >= 2); // the directory spans several chunks
 
         ChmArchive archive;
-        QVERIFY(archive.open(built.fileName()));
+        QVERIFY(archive.open(built));
         for (int i = 0; i < kTopics; ++i)
             QVERIFY(archive.contains(QString("/thema_%1.html").arg(i)));
         QVERIFY(archive.contains("/#SYSTEM"));
         QCOMPARE(archive.defaultTopic(), QString("/ctx/130.html"));
-        setHelpFile(built.fileName());
+        setHelpFile(built);
         QVERIFY(driver::boxesDuring([] { openHelp(130, "LC"); }).isEmpty());
         QCOMPARE(heading(), QString("Gross"));
+    }
+
+    // Contents nested 30 000 levels deep overflowed the stack when the tree laid itself out;
+    // they are cut at 32 levels, every entry still there.
+    void deeplyNestedContentsAreCut()
+    {
+        QTemporaryDir folder;
+        constexpr int kLevels = 30000;
+        const QByteArray entry = "<li><object type=\"text/sitemap\"><param name=\"Name\" "
+                                 "value=\"Tief\"><param name=\"Local\" value=\"ctx/130.html\">"
+                                 "</object>";
+        const QByteArray contents = QByteArray("<ul>" + entry).repeated(kLevels) +
+                                    QByteArray("</ul>").repeated(kLevels);
+        const QString built = compileHelp(folder, "<html><body><h1>Tief</h1></body></html>", {},
+                                          contents);
+        QVERIFY(!built.isEmpty());
+        setHelpFile(built);
+        QVERIFY(driver::boxesDuring([] { openHelp(130, "LC"); }).isEmpty());
+        QCOMPARE(heading(), QString("Tief"));
+        auto* tree = driver::find<QTreeWidget>("Hilfe_TV_Inhalt");
+        int count = 0, deepest = 0;
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            ++count;
+            int depth = 0;
+            for (QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent())
+                ++depth;
+            deepest = std::max(deepest, depth);
+        }
+        QCOMPARE(count, kLevels);
+        QCOMPARE(deepest, 32);
+        helpWindow()->grab(); // lays out and paints the tree
+    }
+
+    // Twenty nested tables took Qt from seconds to minutes to lay out; deeper than four,
+    // their tags go and their text stays.
+    void deeplyNestedTablesAreFlattened()
+    {
+        QTemporaryDir folder;
+        constexpr int kTables = 25;
+        const QByteArray topic = "<html><body><h1>Tabellen</h1>" +
+                                 QByteArray("<table><tr><td>Zelle").repeated(kTables) +
+                                 " innen" + QByteArray("</td></tr></table>").repeated(kTables) +
+                                 "<p>danach</p></body></html>";
+        const QString built = compileHelp(folder, topic, {}, kContents);
+        QVERIFY(!built.isEmpty());
+        setHelpFile(built);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(driver::boxesDuring([] { openHelp(130, "LC"); }).isEmpty());
+        helpWindow()->grab();
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(heading(), QString("Tabellen"));
+        const QString text = browser()->toPlainText();
+        QVERIFY(text.contains("innen"));
+        QVERIFY(text.contains("danach"));
+        QCOMPARE(text.count("Zelle"), kTables);
+        int tables = 0;
+        for (QTextFrame* frame : browser()->document()->rootFrame()->childFrames())
+            for (; frame; frame = frame->childFrames().value(0))
+                ++tables;
+        QCOMPARE(tables, 4);
+    }
+
+    // While the unpacker works the windows go on: a timer set before the opening runs
+    // before the opening is done.
+    void theWindowGoesOnWhileTheFileIsRead()
+    {
+        bool ran = false;
+        QTimer::singleShot(0, [&ran] { ran = true; });
+        openHelp(130, "LC");
+        QVERIFY(ran);
+        QCOMPARE(heading(), QString("LC-Schwingkreis"));
     }
 
     void searchFindsTopicsByAWord()

@@ -7,12 +7,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <vector>
 #include <poll.h>
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace ampero {
 
@@ -206,34 +210,54 @@ bool unpackDirectory(const char* path, chmFile* file, Unpacking& unpacking)
     ::_exit(0);
 }
 
-// Everything the child writes, or nothing when it takes too long or writes too much.
+// Everything the child writes, or nothing when it takes too long or writes too much. With an
+// application running, the wait goes on in an event loop, so that a damaged file that keeps
+// the child busy does not freeze the windows meanwhile (they repaint, timers run; input waits).
 QByteArray readChild(int fd, pid_t child, bool& complete)
 {
     QByteArray bytes;
-    QElapsedTimer clock;
-    clock.start();
-    char buffer[65536];
     complete = false;
-    for (;;) {
-        const qint64 left = kTimeoutMs - clock.elapsed();
-        pollfd ready{fd, POLLIN, 0};
-        const int polled = left > 0 ? ::poll(&ready, 1, static_cast<int>(left)) : 0;
-        if (polled < 0 && errno == EINTR)
-            continue;
-        if (polled <= 0)
-            break;
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            break;
-        if (n == 0) {
-            complete = true;
-            break;
+    char buffer[65536];
+    // Reads what is there; false once the child is done or the transfer has failed.
+    const auto drain = [&]() {
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return errno == EAGAIN || errno == EWOULDBLOCK;
+            if (n == 0) {
+                complete = true;
+                return false;
+            }
+            bytes.append(buffer, n);
+            if (bytes.size() > kMaxTotal)
+                return false;
         }
-        bytes.append(buffer, n);
-        if (bytes.size() > kMaxTotal)
-            break;
+    };
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    if (QCoreApplication::instance()) {
+        QEventLoop loop;
+        QSocketNotifier readable(fd, QSocketNotifier::Read);
+        QObject::connect(&readable, &QSocketNotifier::activated, &loop, [&] {
+            if (!drain())
+                loop.quit();
+        });
+        QTimer::singleShot(kTimeoutMs, &loop, &QEventLoop::quit);
+        if (drain())
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+    } else {
+        QElapsedTimer clock;
+        clock.start();
+        while (drain()) {
+            const qint64 left = kTimeoutMs - clock.elapsed();
+            pollfd ready{fd, POLLIN, 0};
+            const int polled = left > 0 ? ::poll(&ready, 1, static_cast<int>(left)) : 0;
+            if (polled < 0 && errno == EINTR)
+                continue;
+            if (polled <= 0)
+                break;
+        }
     }
     if (!complete)
         ::kill(child, SIGKILL);

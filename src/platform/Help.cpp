@@ -57,6 +57,38 @@ QString plainText(const QString& html)
     return QTextDocumentFragment::fromHtml(html).toPlainText();
 }
 
+// Deeper contents would not be read by anyone, and a tree nested thousands of levels deep
+// overflows the stack when the tree lays itself out.
+constexpr int kMaxContentsDepth = 32;
+// Qt lays out nested tables in time that grows steeply with their depth: twenty take
+// seconds to minutes. No topic needs more than a few.
+constexpr int kMaxTableNesting = 4;
+
+// The topic with tables nested deeper than kMaxTableNesting flattened: their own tags go,
+// their contents stay in the table around them.
+QString withTablesFlattened(const QString& html)
+{
+    static const QRegularExpression tableTag(QStringLiteral(R"re(<\s*(/?)\s*table\b[^>]*>)re"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    QString result;
+    qsizetype copied = 0;
+    int depth = 0;
+    for (auto it = tableTag.globalMatch(html); it.hasNext();) {
+        const auto match = it.next();
+        const bool closing = !match.captured(1).isEmpty();
+        const bool kept = closing ? depth <= kMaxTableNesting : depth < kMaxTableNesting;
+        depth = std::max(0, depth + (closing ? -1 : 1));
+        if (kept)
+            continue;
+        result += QStringView(html).mid(copied, match.capturedStart() - copied);
+        copied = match.capturedEnd();
+    }
+    if (copied == 0)
+        return html;
+    result += QStringView(html).mid(copied);
+    return result;
+}
+
 // One entry of a contents or index file: an OBJECT of type text/sitemap inside nested lists.
 struct SitemapEntry {
     QString name;
@@ -126,7 +158,7 @@ public:
             return {};
         if (type == QTextDocument::ImageResource)
             return QImage::fromData(bytes);
-        return QString::fromUtf8(bytes);
+        return withTablesFlattened(QString::fromUtf8(bytes));
     }
 
 private:
@@ -357,14 +389,15 @@ private:
         QList<QTreeWidgetItem*> parents;
         for (const SitemapEntry& entry :
              parseSitemap(QString::fromUtf8(m_archive.read(m_archive.contentsFile())))) {
-            while (parents.size() > entry.depth)
+            const int depth = std::min(entry.depth, kMaxContentsDepth);
+            while (parents.size() > depth)
                 parents.removeLast();
             auto* item = parents.isEmpty() ? new QTreeWidgetItem(m_contents)
                                            : new QTreeWidgetItem(parents.last());
             item->setText(0, entry.name);
             item->setData(0, Qt::UserRole, entry.local);
             item->setToolTip(0, entry.name);
-            while (parents.size() < entry.depth)
+            while (parents.size() < depth)
                 parents.append(parents.isEmpty() ? item : parents.last());
             parents.append(item);
         }
@@ -411,7 +444,7 @@ private:
                 !path.endsWith(u".htm", Qt::CaseInsensitive))
                 continue;
             QTextDocument document;
-            document.setHtml(QString::fromUtf8(m_archive.read(path)));
+            document.setHtml(withTablesFlattened(QString::fromUtf8(m_archive.read(path))));
             QString title = document.metaInformation(QTextDocument::DocumentTitle);
             if (title.isEmpty())
                 title = path;
