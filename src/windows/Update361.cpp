@@ -416,6 +416,8 @@ void TForm9::extractSlice()
 {
     if (!m_extraction)
         return;
+    // No further slice while this one runs: a message box it shows would let one in.
+    m_slices->stop();
     bool ended = true; // an error ends it as well
     runHandler(this, [this, &ended] {
         ended = m_extraction->step(kSliceBytes);
@@ -429,6 +431,8 @@ void TForm9::extractSlice()
     if (ended) {
         stopExtraction();
         updateButtons();
+    } else if (m_extraction) {
+        m_slices->start();
     }
 }
 
