@@ -1,5 +1,6 @@
-// Arbitrary bytes as the update archive, extracted into an empty folder: whatever happens,
-// nothing is written outside that folder and nothing inside it is a link.
+// Arbitrary bytes as the update archive, extracted into an empty folder in small slices, as
+// the update window does: whatever happens, nothing is written outside that folder, nothing
+// inside it is a link, and removing what the extraction says it made leaves the folder empty.
 #include "values/Errors.h"
 #include "windows/UpdateArchive.h"
 
@@ -40,7 +41,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     ExtractedFiles made;
     try {
-        extractArchive(archive, target, made);
+        ArchiveExtraction extraction(archive, target, made);
+        while (!extraction.step(16 * 1024)) {
+        }
+        if (extraction.written() != extraction.total())
+            fail(QStringLiteral("written %1 bytes of %2")
+                     .arg(extraction.written())
+                     .arg(extraction.total()));
     } catch (const Error&) {
     }
 
@@ -62,5 +69,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (!info.canonicalFilePath().startsWith(root))
             fail(QStringLiteral("outside the folder: ") + info.filePath());
     }
+
+    // The clean-up at closing removes exactly this; nothing may be left over.
+    for (const QString& file : std::as_const(made.files))
+        QFile::remove(file);
+    for (auto folder = made.folders.crbegin(); folder != made.folders.crend(); ++folder)
+        QDir().rmdir(*folder);
+    const QStringList left =
+        QDir(target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    if (!left.isEmpty())
+        fail(QStringLiteral("made but not noted: ") + left.join(QLatin1Char(' ')));
     return 0;
 }

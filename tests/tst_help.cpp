@@ -2,6 +2,7 @@
 // reported, and contents, index, search, links and history lead to the right topics.
 #include "app/Ampero361.h"
 #include "app/Main361.h"
+#include "platform/ChmArchive.h"
 #include "platform/Help.h"
 #include "pages/Page.h"
 #include "support/Driver.h"
@@ -9,14 +10,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextFrame>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
@@ -28,6 +33,40 @@ namespace {
 const QString kBuiltHelp = QStringLiteral(AMPERO_HELP_FILE);
 
 QWidget* helpWindow() { return driver::find("Hilfe"); }
+
+const QByteArray kContents = "<ul><li><object type=\"text/sitemap\"><param name=\"Name\" "
+                             "value=\"Thema\"><param name=\"Local\" value=\"ctx/130.html\">"
+                             "</object></ul>";
+
+// Compiles a help of its own with chmcmd, as the build does: the topic of context 130,
+// further topics and the contents; the file's path, or empty when chmcmd failed.
+QString compileHelp(const QTemporaryDir& folder, const QByteArray& topic130,
+                    const QMap<QString, QByteArray>& topics, const QByteArray& contents)
+{
+    const QDir dir(folder.path());
+    if (!dir.mkpath("ctx"))
+        return {};
+    const auto write = [&dir](const QString& name, const QByteArray& text) {
+        QFile f(dir.filePath(name));
+        return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
+    };
+    QByteArray project = "[OPTIONS]\nCompiled file=AMPV36_Help.chm\nContents file=Inhalt.hhc\n"
+                         "Default topic=ctx/130.html\nFull-text search=No\n\n[FILES]\n"
+                         "ctx/130.html\n";
+    bool written = write("ctx/130.html", topic130) && write("Inhalt.hhc", contents);
+    for (auto it = topics.cbegin(); it != topics.cend(); ++it) {
+        written = written && write(it.key(), it.value());
+        project += it.key().toUtf8() + "\n";
+    }
+    if (!written || !write("AMPV36_Help.hhp", project))
+        return {};
+    QProcess chmcmd;
+    chmcmd.setWorkingDirectory(dir.path());
+    chmcmd.start(AMPERO_CHMCMD, {"--no-html-scan", "--verbosity", "0", "AMPV36_Help.hhp"});
+    if (!chmcmd.waitForFinished(120000) || !QFile::exists(dir.filePath("AMPV36_Help.chm")))
+        return {};
+    return dir.filePath("AMPV36_Help.chm");
+}
 
 QTextBrowser* browser() { return driver::find<QTextBrowser>("Hilfe_Text"); }
 
@@ -301,6 +340,107 @@ private slots:
         QCOMPARE(heading(), QString("LC-Schwingkreis"));
     }
 
+    // A help whose directory outgrows one chunk of 4 KB: chmcmd then names the second chunk
+    // as the first, and the objects of the real first one (the system object among them)
+    // went missing, so that the help was taken for damaged.
+    void aHelpWithALargeDirectoryOpens()
+    {
+        QTemporaryDir folder;
+        QMap<QString, QByteArray> topics;
+        constexpr int kTopics = 400;
+        for (int i = 0; i < kTopics; ++i)
+            topics[QString("thema_%1.html").arg(i)] =
+                "<html><body><h1>Thema " + QByteArray::number(i) + "</h1></body></html>";
+        const QString built = compileHelp(folder, "<html><body><h1>Gross</h1></body></html>",
+                                          topics, kContents);
+        QVERIFY(!built.isEmpty());
+        QFile file(built);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().count("PMGL") >= 2); // the directory spans several chunks
+
+        ChmArchive archive;
+        QVERIFY(archive.open(built));
+        for (int i = 0; i < kTopics; ++i)
+            QVERIFY(archive.contains(QString("/thema_%1.html").arg(i)));
+        QVERIFY(archive.contains("/#SYSTEM"));
+        QCOMPARE(archive.defaultTopic(), QString("/ctx/130.html"));
+        setHelpFile(built);
+        QVERIFY(driver::boxesDuring([] { openHelp(130, "LC"); }).isEmpty());
+        QCOMPARE(heading(), QString("Gross"));
+    }
+
+    // Contents nested 30 000 levels deep overflowed the stack when the tree laid itself out;
+    // they are cut at 32 levels, every entry still there.
+    void deeplyNestedContentsAreCut()
+    {
+        QTemporaryDir folder;
+        constexpr int kLevels = 30000;
+        const QByteArray entry = "<li><object type=\"text/sitemap\"><param name=\"Name\" "
+                                 "value=\"Tief\"><param name=\"Local\" value=\"ctx/130.html\">"
+                                 "</object>";
+        const QByteArray contents = QByteArray("<ul>" + entry).repeated(kLevels) +
+                                    QByteArray("</ul>").repeated(kLevels);
+        const QString built = compileHelp(folder, "<html><body><h1>Tief</h1></body></html>", {},
+                                          contents);
+        QVERIFY(!built.isEmpty());
+        setHelpFile(built);
+        QVERIFY(driver::boxesDuring([] { openHelp(130, "LC"); }).isEmpty());
+        QCOMPARE(heading(), QString("Tief"));
+        auto* tree = driver::find<QTreeWidget>("Hilfe_TV_Inhalt");
+        int count = 0, deepest = 0;
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            ++count;
+            int depth = 0;
+            for (QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent())
+                ++depth;
+            deepest = std::max(deepest, depth);
+        }
+        QCOMPARE(count, kLevels);
+        QCOMPARE(deepest, 32);
+        helpWindow()->grab(); // lays out and paints the tree
+    }
+
+    // Twenty nested tables took Qt from seconds to minutes to lay out; deeper than four,
+    // their tags go and their text stays.
+    void deeplyNestedTablesAreFlattened()
+    {
+        QTemporaryDir folder;
+        constexpr int kTables = 25;
+        const QByteArray topic = "<html><body><h1>Tabellen</h1>" +
+                                 QByteArray("<table><tr><td>Zelle").repeated(kTables) +
+                                 " innen" + QByteArray("</td></tr></table>").repeated(kTables) +
+                                 "<p>danach</p></body></html>";
+        const QString built = compileHelp(folder, topic, {}, kContents);
+        QVERIFY(!built.isEmpty());
+        setHelpFile(built);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(driver::boxesDuring([] { openHelp(130, "LC"); }).isEmpty());
+        helpWindow()->grab();
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(heading(), QString("Tabellen"));
+        const QString text = browser()->toPlainText();
+        QVERIFY(text.contains("innen"));
+        QVERIFY(text.contains("danach"));
+        QCOMPARE(text.count("Zelle"), kTables);
+        int tables = 0;
+        for (QTextFrame* frame : browser()->document()->rootFrame()->childFrames())
+            for (; frame; frame = frame->childFrames().value(0))
+                ++tables;
+        QCOMPARE(tables, 4);
+    }
+
+    // While the unpacker works the windows go on: a timer set before the opening runs
+    // before the opening is done.
+    void theWindowGoesOnWhileTheFileIsRead()
+    {
+        bool ran = false;
+        QTimer::singleShot(0, [&ran] { ran = true; });
+        openHelp(130, "LC");
+        QVERIFY(ran);
+        QCOMPARE(heading(), QString("LC-Schwingkreis"));
+    }
+
     void searchFindsTopicsByAWord()
     {
         openHelp(70, "dB");
@@ -322,6 +462,24 @@ private slots:
             titles << found->item(i)->text();
         QVERIFY2(titles.contains("VSWR, RL, r – Fehlanpassung"), qPrintable(titles.join("; ")));
         QVERIFY(!titles.contains("RC-Glieder"));
+
+        // "ß" and "ss" are the same to the search, in either direction and any case.
+        for (const QString& spelling : {QStringLiteral("Rückflußdämpfung"),
+                                        QStringLiteral("RÜCKFLUẞDÄMPFUNG"),
+                                        QStringLiteral("rückflussdämpfung")}) {
+            query->setText(spelling);
+            driver::find<QPushButton>("Hilfe_B_Suchen")->click();
+            QStringList folded;
+            for (int i = 0; i < found->count(); ++i)
+                folded << found->item(i)->text();
+            QVERIFY2(folded.contains("VSWR, RL, r – Fehlanpassung"), qPrintable(spelling));
+        }
+        found->itemClicked(found->item(0));
+        QCOMPARE(browser()->textCursor().selectedText().toLower(), QString("rückflussdämpfung"));
+        query->setText(QStringLiteral("Rückflußdämpfung"));
+        driver::find<QPushButton>("Hilfe_B_Suchen")->click();
+        found->itemClicked(found->item(0));
+        QCOMPARE(browser()->textCursor().selectedText().toLower(), QString("rückflussdämpfung"));
 
         query->setText(QStringLiteral("Quasselstrippe"));
         driver::find<QPushButton>("Hilfe_B_Suchen")->click();

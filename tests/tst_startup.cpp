@@ -29,6 +29,8 @@
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace ampero;
 using driver::boxesDuring;
@@ -270,6 +272,58 @@ private slots:
         f.close();
         restart();
         QCOMPARE(text("dB_U_E_Uin"), withPunktKomma("20,00 V µ"));
+    }
+
+    // Editors that drop the byte-order mark leave UTF-8 behind; it must not turn into "Âµ",
+    // neither in the field nor in the file written at closing.
+    void utf8WithoutByteOrderMarkIsReadAsUtf8()
+    {
+        QFile f(settingsFile());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[dB-U]\r\nUin-Zahl=20,00 \xC2\xB5V\r\n");
+        f.close();
+        restart();
+        QCOMPARE(text("dB_U_E_Uin"), withPunktKomma("20,00 µV"));
+        const QByteArray written = closeAndRead();
+        QVERIFY(written.startsWith("\xEF\xBB\xBF"));
+        QVERIFY(written.contains("Uin-Zahl=" + withPunktKomma("20,00 µV").toUtf8() + "\n"));
+    }
+
+    // Only a regular file of a sensible size is read; anything else is the usual report at
+    // once, never a start that hangs on a FIFO or eats memory on /dev/zero.
+    void onlyARegularFileIsRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("FIFO") << "fifo" << "Sie ist keine gewöhnliche Datei.";
+        QTest::newRow("link to /dev/zero") << "zero" << "Sie ist keine gewöhnliche Datei.";
+        QTest::newRow("folder") << "folder" << "Sie ist keine gewöhnliche Datei.";
+        QTest::newRow("17 MB") << "large" << "Sie ist größer als 16 MB.";
+    }
+    void onlyARegularFileIsRead()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        const QString path = settingsFile();
+        const QByteArray name = QFile::encodeName(path);
+        QFile::remove(path);
+        if (kind == "fifo")
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        else if (kind == "zero")
+            QVERIFY(QFile::link("/dev/zero", path));
+        else if (kind == "folder")
+            QVERIFY(QDir().mkdir(path));
+        else
+            QCOMPARE(::truncate((writeSettings("[dB-U]\n"), name.constData()), 17 << 20), 0);
+        QElapsedTimer clock;
+        clock.start();
+        const auto boxes = restart();
+        QVERIFY(clock.elapsed() < 2000);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, "Die Datei \"" + path + "\" kann nicht gelesen werden: " + why);
+        QVERIFY(!Parameter_geladen);
+        if (kind == "folder")
+            QVERIFY(QDir().rmdir(path));
     }
 
     void aFactorTheParserRejectsStopsTheLoading()

@@ -32,6 +32,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <zip.h>
 
@@ -44,6 +46,8 @@ struct Response {
     int status = 200;
     QByteArray body;
     QByteArray location = {}; // a redirect's target
+    bool endless = false;     // the body repeated for ever, no length given
+    int dripMs = 0;           // the body a byte at a time, one every so many milliseconds
 };
 
 // A small HTTPS server: one request per connection, answers from a table of paths, and keeps
@@ -95,6 +99,27 @@ private:
         m_buffers.remove(socket);
 
         const Response r = routes.value(request.path, Response{404, "not here"});
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        if (r.endless || r.dripMs > 0) {
+            QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + " X\r\n";
+            if (r.dripMs > 0)
+                head += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\n";
+            socket->write(head + "Connection: close\r\n\r\n");
+            auto* feed = new QTimer(socket);
+            const QByteArray chunk = r.endless ? r.body.repeated(64 * 1024 / r.body.size() + 1)
+                                               : QByteArray();
+            auto at = std::make_shared<qsizetype>(0);
+            connect(feed, &QTimer::timeout, socket, [socket, chunk, r, at] {
+                if (r.endless) {
+                    while (socket->bytesToWrite() < 1024 * 1024)
+                        socket->write(chunk);
+                } else if (*at < r.body.size()) {
+                    socket->write(r.body.mid((*at)++, 1));
+                }
+            });
+            feed->start(r.endless ? 1 : r.dripMs);
+            return;
+        }
         QByteArray answer = "HTTP/1.1 " + QByteArray::number(r.status) + " X\r\n";
         answer += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\n";
         answer += "Connection: close\r\nSet-Cookie: sitzung=42; Path=/\r\n";
@@ -102,7 +127,6 @@ private:
             answer += "Location: " + r.location + "\r\n";
         socket->write(answer + "\r\n" + r.body);
         socket->disconnectFromHost();
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     }
 
     QSslServer m_server;
@@ -179,6 +203,7 @@ struct ZipEntry {
     QByteArray name;
     QByteArray data;
     mode_t mode = S_IFREG | 0644;
+    bool deflated = false;
 };
 
 // A ZIP archive of these entries, Unix permissions kept.
@@ -195,7 +220,7 @@ QByteArray zipOf(const QList<ZipEntry>& entries, const QString& folder)
         const zip_int64_t index = zip_file_add(archive, e.name.constData(), source, ZIP_FL_ENC_UTF_8);
         if (index < 0)
             qFatal("zip_file_add failed");
-        zip_set_file_compression(archive, index, ZIP_CM_STORE, 0);
+        zip_set_file_compression(archive, index, e.deflated ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
         zip_file_set_external_attributes(archive, index, 0, ZIP_OPSYS_UNIX,
                                          static_cast<zip_uint32_t>(e.mode) << 16);
     }
@@ -206,6 +231,37 @@ QByteArray zipOf(const QList<ZipEntry>& entries, const QString& folder)
         qFatal("no archive");
     return f.readAll();
 }
+
+// The archive with the uncompressed size of its only entry changed to `size`, in the local
+// header and in the central directory alike, as a hostile archive declares it.
+QByteArray withDeclaredSize(QByteArray zip, quint32 size)
+{
+    const auto put = [&zip, size](qsizetype at) {
+        for (int i = 0; i < 4; ++i)
+            zip[at + i] = char((size >> (8 * i)) & 0xFF);
+    };
+    put(22);                    // local file header
+    put(zip.indexOf("PK\1\2") + 24); // central directory
+    return zip;
+}
+
+// The size a file of this process may reach, for the test of a full disk without root: a
+// write beyond it fails as on a full disk (SIGXFSZ ignored, it returns EFBIG).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        rlimit limit = m_before;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); }
+
+private:
+    rlimit m_before{};
+};
 
 const QByteArray kInstaller = "#!/bin/sh\necho gestartet > gestartet\n";
 
@@ -262,6 +318,8 @@ QStringList filesIn(const QString& folder)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Response)
 
 class TestUpdate : public QObject {
     Q_OBJECT
@@ -351,6 +409,10 @@ private slots:
         QTest::newRow("a line break is no number")
             << 200 << QByteArray("362\n") << false << "'362\n' ist kein gültiger Integerwert.";
         QTest::newRow("HTTP error") << 500 << QByteArray("kaputt") << false << "HTTP-Fehler: 500.";
+        // a gigabyte took 3.6 GB of memory, an endless one ended the program
+        QTest::newRow("a megabyte of digits")
+            << 200 << QByteArray(1 << 20, '0') << false
+            << "Die Versionsdatei des Update-Servers ist zu lang: mehr als 64 Byte.";
     }
     void theCheckAtStart()
     {
@@ -441,12 +503,18 @@ private slots:
     void untrustedServersAreRefused_data()
     {
         QTest::addColumn<int>("which");
-        QTest::newRow("self-signed certificate") << 0;
-        QTest::newRow("certificate for another host") << 1;
+        QTest::addColumn<QString>("report");
+        QTest::newRow("self-signed certificate")
+            << 0 << "Das Zertifikat des Update-Servers wurde nicht anerkannt: es ist selbst "
+                    "ausgestellt.";
+        QTest::newRow("certificate for another host")
+            << 1 << "Das Zertifikat des Update-Servers wurde nicht anerkannt: es gilt für einen "
+                    "anderen Server.";
     }
     void untrustedServersAreRefused()
     {
         QFETCH(int, which);
+        QFETCH(QString, report);
         HttpsServer& untrusted = which == 0 ? m_selfSigned : m_wrongHost;
         untrusted.routes["/Uploads/Version_AMP.txt"] = {200, "362"};
         untrusted.routes["/Uploads/AmperoV362.zip"] = {200, zipOf({{"a.txt", "a"}}, m_work)};
@@ -455,8 +523,7 @@ private slots:
         Form9->Update_L_Verfuegbar->setText("           ---");
         const auto boxes = showUpdateWindow();
         QCOMPARE(boxes.size(), 1);
-        QVERIFY2(boxes[0].text.startsWith("Das Zertifikat des Update-Servers wurde nicht anerkannt"),
-                 qPrintable(boxes[0].text));
+        QCOMPARE(boxes[0].text, report);
         QCOMPARE(Form9->Update_L_Verfuegbar->text(), QString("           ---"));
         QVERIFY(!Form9->Update_B_Download->isEnabled());
 
@@ -465,10 +532,10 @@ private slots:
         setUpdateServer(untrusted.base());
         const auto download = click(Form9->Update_B_Download);
         QCOMPARE(download.size(), 1);
-        QVERIFY(download[0].text.startsWith("Das Zertifikat"));
+        QCOMPARE(download[0].text, report);
         QVERIFY(untrusted.requests.isEmpty());
-        QVERIFY(!QFileInfo::exists(temp() + "AmperoV362.zip"));
-        QVERIFY(!QFileInfo::exists(temp() + "a.txt"));
+        QVERIFY(!QFileInfo::exists(Form9->updateFolder() + "AmperoV362.zip"));
+        QVERIFY(!QFileInfo::exists(Form9->updateFolder() + "a.txt"));
         QVERIFY(!Form9->Update_B_Install->isEnabled());
         Form9->close();
     }
@@ -509,17 +576,23 @@ private slots:
         QCOMPARE(boxes[0].icon, QMessageBox::NoIcon);
         QVERIFY(!Form9->Update_B_Install->isEnabled());
         QVERIFY(shown("Update_I_Download"));
-        QVERIFY(!QFileInfo::exists(temp() + "AmperoV362.zip"));
+        QVERIFY(!QFileInfo::exists(Form9->updateFolder() + "AmperoV362.zip"));
         Form9->close();
     }
 
     void theDownloadFillsTheBarExtractsAndTheCloseRemovesOnlyIt()
     {
+        // The user's own files in the download folder, some named as the archive's are, and
+        // a link of the user's to a folder outside: none is touched.
         QVERIFY(QDir().mkpath(temp()));
-        QFile mine(temp() + "meins.txt");
-        QVERIFY(mine.open(QIODevice::WriteOnly));
-        mine.write("gehört dem Benutzer");
-        mine.close();
+        const QStringList theirs{"meins.txt", "Updater1.exe", "AmperoV362.zip", "AmperoV362-2"};
+        for (const QString& name : theirs) {
+            QFile mine(temp() + name);
+            QVERIFY(mine.open(QIODevice::WriteOnly));
+            mine.write("gehört dem Benutzer");
+        }
+        QVERIFY(QDir().mkdir(temp() + "AmperoV362"));
+        QVERIFY(QFile::link(m_outside, temp() + "weg"));
 
         QByteArray big(400 * 1024, Qt::Uninitialized);
         for (char& c : big)
@@ -527,7 +600,9 @@ private slots:
         offer({{"Updater1.exe", kInstaller, S_IFREG | 0755},
                {"AmperoV362.exe", big},
                {"daten/", {}, S_IFDIR | 0755},
-               {"daten/liesmich.txt", "neu"}});
+               {"daten/liesmich.txt", "neu"},
+               {"meins.txt", "aus dem Archiv"},
+               {"weg/x.txt", "böse"}});
         const int size = int(m_server.routes["/Uploads/AmperoV362.zip"].body.size());
         QList<int> values;
         int maximum = -1;
@@ -541,21 +616,34 @@ private slots:
         QCOMPARE(maximum, size);
         QVERIFY(values.contains(size));
         QCOMPARE(values.last(), 0);
-        QCOMPARE(filesIn(temp()), QStringList({"AmperoV362.exe", "AmperoV362.zip", "Updater1.exe",
-                                               "daten", "daten/liesmich.txt", "meins.txt"}));
-        QFile extracted(temp() + "AmperoV362.exe");
+        // a folder of its own, neither "AmperoV362" nor "AmperoV362-2", which are the user's
+        const QString own = temp() + "AmperoV362-3/";
+        QCOMPARE(Form9->updateFolder(), own);
+        QCOMPARE(filesIn(own), QStringList({"AmperoV362.exe", "AmperoV362.zip", "Updater1.exe",
+                                            "daten", "daten/liesmich.txt", "meins.txt", "weg",
+                                            "weg/x.txt"}));
+        QFile extracted(own + "AmperoV362.exe");
         QVERIFY(extracted.open(QIODevice::ReadOnly));
         QCOMPARE(extracted.readAll(), big);
-        QVERIFY(QFileInfo(temp() + "Updater1.exe").isExecutable());
+        QVERIFY(QFileInfo(own + "Updater1.exe").isExecutable());
+        QCOMPARE(filesIn(m_outside), QStringList());
         QVERIFY(shown("Update_I_DownloadOK"));
         QVERIFY(!shown("Update_I_Download"));
         QVERIFY(Form9->Update_B_Install->isEnabled());
 
         Form9->Button1->click(); // "Fertig"
         QVERIFY(!Form9->isVisible());
-        QCOMPARE(filesIn(temp()), QStringList{"meins.txt"});
+        QCOMPARE(filesIn(temp()), QStringList({"AmperoV362", "AmperoV362-2", "AmperoV362.zip",
+                                               "Updater1.exe", "meins.txt", "weg"}));
+        for (const QString& name : theirs) {
+            QFile mine(temp() + name);
+            QVERIFY(mine.open(QIODevice::ReadOnly));
+            QCOMPARE(mine.readAll(), QByteArray("gehört dem Benutzer"));
+        }
         QVERIFY(!Form9->Update_B_Install->isEnabled());
-        QVERIFY(QFile::remove(temp() + "meins.txt"));
+        for (const QString& name : theirs + QStringList{"weg"})
+            QVERIFY(QFile::remove(temp() + name));
+        QVERIFY(QDir().rmdir(temp() + "AmperoV362"));
         QVERIFY(QDir().rmdir(temp()));
     }
 
@@ -564,25 +652,16 @@ private slots:
     {
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("linkInTheFolder");
-        QTest::newRow("..") << QByteArray("../x.txt") << int(S_IFREG | 0644) << false;
-        QTest::newRow(".. further in") << QByteArray("daten/../../x.txt") << int(S_IFREG | 0644)
-                                       << false;
-        QTest::newRow("absolute") << QFile::encodeName(m_outside + "/x.txt") << int(S_IFREG | 0644)
-                                  << false;
-        QTest::newRow("backslashes") << QByteArray("..\\x.txt") << int(S_IFREG | 0644) << false;
-        QTest::newRow("a link in the archive") << QByteArray("x.txt") << int(S_IFLNK | 0777) << false;
-        QTest::newRow("through a link in the folder")
-            << QByteArray("weg/x.txt") << int(S_IFREG | 0644) << true;
+        QTest::newRow("..") << QByteArray("../x.txt") << int(S_IFREG | 0644);
+        QTest::newRow(".. further in") << QByteArray("daten/../../x.txt") << int(S_IFREG | 0644);
+        QTest::newRow("absolute") << QFile::encodeName(m_outside + "/x.txt") << int(S_IFREG | 0644);
+        QTest::newRow("backslashes") << QByteArray("..\\x.txt") << int(S_IFREG | 0644);
+        QTest::newRow("a link in the archive") << QByteArray("x.txt") << int(S_IFLNK | 0777);
     }
     void entriesLeavingTheFolderAreRefused()
     {
         QFETCH(QByteArray, name);
         QFETCH(int, mode);
-        QFETCH(bool, linkInTheFolder);
-        QDir().mkpath(temp());
-        if (linkInTheFolder)
-            QVERIFY(QFile::link(m_outside, temp() + "weg"));
         const QByteArray data = S_ISLNK(mode) ? QFile::encodeName(m_outside) : "böse";
         offer({{name, data, mode_t(mode)}, {"Updater1.exe", kInstaller, S_IFREG | 0755}});
         const auto boxes = click(Form9->Update_B_Download);
@@ -592,13 +671,222 @@ private slots:
         QCOMPARE(boxes[0].icon, QMessageBox::Critical);
         QCOMPARE(filesIn(m_outside), QStringList());
         QVERIFY(!QFileInfo::exists(m_docs + "/x.txt"));
-        QVERIFY(!QFileInfo::exists(temp() + "Updater1.exe")); // names are checked first
+        QVERIFY(!QFileInfo::exists(Form9->updateFolder() + "Updater1.exe")); // names come first
         QVERIFY(!Form9->Update_B_Install->isEnabled());
         QVERIFY(shown("Update_I_Download"));
         Form9->close();
-        if (linkInTheFolder)
-            QVERIFY(QFile::remove(temp() + "weg"));
         QCOMPARE(filesIn(m_outside), QStringList());
+    }
+
+    // A full disk while the archive arrives or while it is extracted: said so in German, and
+    // nothing half-written is left or offered for installing. A buffered file used to report
+    // every write as done and lose the failure in a flush nobody checked.
+    void aFullDiskIsReported_data()
+    {
+        QTest::addColumn<bool>("inTheDownload");
+        QTest::newRow("download") << true;
+        QTest::newRow("extraction") << false;
+    }
+    void aFullDiskIsReported()
+    {
+        QFETCH(bool, inTheDownload);
+        QByteArray random(400 * 1024, Qt::Uninitialized);
+        for (char& c : random)
+            c = char(QRandomGenerator::global()->bounded(256));
+        // a small archive that extracts to 2 MB, or a large one
+        offer({{"Updater1.exe", kInstaller, S_IFREG | 0755},
+               inTheDownload ? ZipEntry{"daten.bin", random}
+                             : ZipEntry{"daten.bin", QByteArray(2 << 20, '\0'), S_IFREG | 0644,
+                                        true}});
+        QList<driver::Box> boxes;
+        {
+            FileSizeLimit disk(200 * 1024);
+            boxes = click(Form9->Update_B_Download);
+        }
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(boxes[0].text.endsWith(": Kein Platz mehr auf dem Datenträger."),
+                 qPrintable(boxes[0].text));
+        QCOMPARE(boxes[0].icon, QMessageBox::Critical);
+        QVERIFY(!Form9->Update_B_Install->isEnabled());
+        QVERIFY(shown("Update_I_Download"));
+        if (inTheDownload)
+            QVERIFY(!QFileInfo::exists(Form9->updateFolder() + "AmperoV362.zip"));
+        const QString own = Form9->updateFolder();
+        Form9->close();
+        QVERIFY(!QFileInfo::exists(own));
+    }
+
+    // An archive is checked against what it declares before anything is written, and
+    // writing keeps to it: a zip bomb, an entry longer than it says, more than the disk holds.
+    void archivesBeyondTheirBoundsAreRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("declares 3.8 GB")
+            << "bomb" << "Das Update-Archiv ist unzulässig: Ausgepackt wäre es größer als 1024 MB.";
+        QTest::newRow("yields more than it declares")
+            << "longer"
+            << "Das Update-Archiv ist beschädigt: Der Eintrag „null.bin“ ist länger als angegeben.";
+        QTest::newRow("more than the free space")
+            << "full" << "Kein Platz mehr auf dem Datenträger: Das Update braucht 3 MB, frei sind "
+                         "0 MB.";
+        QTest::newRow("too many entries")
+            << "many" << "Das Update-Archiv ist unzulässig: Es hat mehr als 3 Einträge.";
+    }
+    void archivesBeyondTheirBoundsAreRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, report);
+        const UpdateLimits before = updateLimits();
+        UpdateLimits limits = before;
+        if (kind == "full")
+            limits.extraction.reserve = qint64(1) << 60;
+        if (kind == "many")
+            limits.extraction.maxEntries = 3;
+        setUpdateLimits(limits);
+        QList<ZipEntry> entries{{"Updater1.exe", kInstaller, S_IFREG | 0755},
+                                {"null.bin", QByteArray(2 << 20, '\0'), S_IFREG | 0644, true}};
+        if (kind == "many")
+            entries << ZipEntry{"a", "a"} << ZipEntry{"b", "b"};
+        offer(entries);
+        if (kind == "bomb" || kind == "longer") {
+            QByteArray& zip = m_server.routes["/Uploads/AmperoV362.zip"].body;
+            zip = withDeclaredSize(zipOf({entries[1]}, m_work), kind == "bomb" ? 0xF0000000u : 1000);
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const auto boxes = click(Form9->Update_B_Download);
+        setUpdateLimits(before);
+        QVERIFY(clock.elapsed() < 3000);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, report);
+        QVERIFY(!Form9->Update_B_Install->isEnabled());
+        const QString own = Form9->updateFolder();
+        if (kind == "longer")
+            QVERIFY(QFileInfo(own + "null.bin").size() <= 1000);
+        else
+            QCOMPARE(filesIn(own), QStringList{"AmperoV362.zip"});
+        Form9->close();
+        QVERIFY(!QFileInfo::exists(own));
+    }
+
+    // An endless download filled the disk; a body announced too long is not even begun.
+    void theDownloadIsCapped_data()
+    {
+        QTest::addColumn<bool>("endless");
+        QTest::newRow("endless") << true;
+        QTest::newRow("announced too long") << false;
+    }
+    void theDownloadIsCapped()
+    {
+        QFETCH(bool, endless);
+        const UpdateLimits before = updateLimits();
+        UpdateLimits limits = before;
+        limits.archiveBytes = 1 << 20;
+        setUpdateLimits(limits);
+        offer({{"a.txt", "a"}});
+        m_server.routes["/Uploads/AmperoV362.zip"] =
+            endless ? Response{200, "PK", {}, true} : Response{200, QByteArray(3 << 20, 'x')};
+        const auto boxes = click(Form9->Update_B_Download);
+        setUpdateLimits(before);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text,
+                 QString("Das Update-Archiv auf dem Server ist zu groß: mehr als 1 MB."));
+        QVERIFY(!QFileInfo::exists(Form9->updateFolder() + "AmperoV362.zip"));
+        QVERIFY(!Form9->Update_B_Install->isEnabled());
+        Form9->close();
+    }
+
+    // A hostile version file: endless, long, or long and no number. Only a few dozen bytes
+    // are read, and a message quotes at most 100 characters.
+    void theVersionFileIsBounded_data()
+    {
+        QTest::addColumn<Response>("response");
+        QTest::addColumn<QString>("report");
+        const QString tooLong = "Die Versionsdatei des Update-Servers ist zu lang: mehr als 64 Byte.";
+        QTest::newRow("endless zeros") << Response{200, "0", {}, true} << tooLong;
+        QTest::newRow("a megabyte of text") << Response{200, QByteArray(1 << 20, 'x')} << tooLong;
+        QTest::newRow("64 bytes of text")
+            << Response{200, QByteArray(64, 'x')}
+            << "'" + QString(64, 'x') + "' ist kein gültiger Integerwert.";
+    }
+    void theVersionFileIsBounded()
+    {
+        QFETCH(Response, response);
+        QFETCH(QString, report);
+        setUpdateServer(m_server.base());
+        Form9->Update_L_Verfuegbar->setText("           ---");
+        m_server.routes["/Uploads/Version_AMP.txt"] = response;
+        QElapsedTimer clock;
+        clock.start();
+        const auto boxes = showUpdateWindow();
+        QVERIFY(clock.elapsed() < 2000);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, report);
+        QCOMPARE(Form9->Update_L_Verfuegbar->text(), QString("           ---"));
+        QVERIFY(!Form9->Update_B_Download->isEnabled());
+        Form9->close();
+    }
+
+    // Failures of the network in German, never Qt's English, and a redirect that fails says
+    // why instead of "HTTP-Fehler: 302".
+    void networkFailuresInGerman_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("nothing listens")
+            << "closed" << "Keine Verbindung zum Update-Server: Der Server nimmt keine Verbindung an.";
+        QTest::newRow("redirect to where nothing listens")
+            << "redirect closed"
+            << "Keine Verbindung zum Update-Server: Der Server nimmt keine Verbindung an.";
+        QTest::newRow("host not found")
+            << "unknown host" << "Keine Verbindung zum Update-Server: Der Server wurde nicht gefunden.";
+        QTest::newRow("redirect loop")
+            << "loop" << "Der Update-Server leitet die Anfrage zu oft weiter.";
+        QTest::newRow("redirect to HTTP")
+            << "http" << "Der Update-Server leitet die Anfrage an eine unverschlüsselte Adresse weiter.";
+        QTest::newRow("a byte now and then")
+            << "drip" << "Zeitüberschreitung: Die Antwort des Update-Servers dauert zu lange.";
+    }
+    void networkFailuresInGerman()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, report);
+        QTcpServer gone;
+        QVERIFY(gone.listen(QHostAddress::LocalHost));
+        const QString closed = QString("https://127.0.0.1:%1").arg(gone.serverPort());
+        gone.close();
+        const UpdateLimits before = updateLimits();
+        UpdateLimits limits = before;
+        limits.versionDeadline = std::chrono::milliseconds(1500);
+        setUpdateLimits(limits);
+        setUpdateTimeout(std::chrono::milliseconds(800));
+
+        setUpdateServer(m_server.base());
+        Response& version = m_server.routes["/Uploads/Version_AMP.txt"];
+        if (kind == "closed")
+            setUpdateServer(QUrl(closed));
+        else if (kind == "unknown host")
+            setUpdateServer(QUrl("https://update.nicht-vorhanden.invalid"));
+        else if (kind == "redirect closed")
+            version = {302, "", (closed + "/Uploads/Version_AMP.txt").toLatin1()};
+        else if (kind == "loop")
+            version = {302, "", "/Uploads/Version_AMP.txt"};
+        else if (kind == "http")
+            version = {302, "", "http://127.0.0.1:1/Uploads/Version_AMP.txt"};
+        else
+            version = {200, QByteArray(60, '3'), {}, false, 100}; // within the time-out each
+        Form9->Update_L_Verfuegbar->setText("           ---");
+        QElapsedTimer clock;
+        clock.start();
+        const auto boxes = showUpdateWindow();
+        setUpdateTimeout(std::chrono::seconds(5));
+        setUpdateLimits(before);
+        QVERIFY(clock.elapsed() < 4000);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, report);
+        QCOMPARE(Form9->Update_L_Verfuegbar->text(), QString("           ---"));
+        Form9->close();
     }
 
     // An installer that the archive did not bring is not started from the working folder.
@@ -637,7 +925,7 @@ private slots:
         QVERIFY(click(Form9->Update_B_Install).isEmpty());
         QVERIFY(shown("Update_I_InstallOK"));
         // it ran in the download folder
-        QVERIFY(waitFor([this] { return QFileInfo::exists(temp() + "gestartet"); }));
+        QVERIFY(waitFor([] { return QFileInfo::exists(Form9->updateFolder() + "gestartet"); }));
         QVERIFY(!Form9->Timer1->isActive());
 
         // with it, the new release starts half a second later and this program ends
@@ -669,7 +957,7 @@ private slots:
 
         // the installer may still need the files: closing leaves them
         Form9->close();
-        QVERIFY(QFileInfo::exists(temp() + "Updater1.exe"));
+        QVERIFY(QFileInfo::exists(Form9->updateFolder() + "Updater1.exe"));
     }
 
     void shellMessages_data()

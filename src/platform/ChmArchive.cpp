@@ -6,11 +6,17 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <poll.h>
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace ampero {
 
@@ -78,48 +84,180 @@ int unpackObject(chmFile* file, chmUnitInfo* unit, void* context)
     return CHM_ENUMERATOR_CONTINUE;
 }
 
+// Little-endian numbers of the file's headers.
+quint64 littleEndian(const unsigned char* at, int size)
+{
+    quint64 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | at[i];
+    return value;
+}
+
+// A number of the directory: 7 bits a byte, most significant first, the high bit set on all
+// bytes but the last. False when it runs past `end`.
+bool encodedInteger(const unsigned char*& at, const unsigned char* end, quint64& value)
+{
+    value = 0;
+    for (int i = 0; i < 9 && at < end; ++i) {
+        const unsigned char byte = *at++;
+        value = value << 7 | (byte & 0x7F);
+        if (!(byte & 0x80))
+            return true;
+    }
+    return false;
+}
+
+bool readAt(int fd, void* into, size_t size, off_t offset)
+{
+    auto* at = static_cast<char*>(into);
+    while (size > 0) {
+        const ssize_t n = ::pread(fd, at, size, offset);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        at += n;
+        size -= static_cast<size_t>(n);
+        offset += n;
+    }
+    return true;
+}
+
+// Every object of the directory's listing chunks, walked from the first chunk on. libchm's
+// own enumeration starts at the chunk the header names as the first, and chmcmd names the
+// second one there once the directory grows past one chunk: the objects of the first,
+// "/#SYSTEM" among them, would be missed and the help taken for damaged.
+bool unpackDirectory(const char* path, chmFile* file, Unpacking& unpacking)
+{
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool ok = false;
+    unsigned char itsf[0x58];
+    unsigned char itsp[0x54];
+    if (readAt(fd, itsf, sizeof itsf, 0) && std::memcmp(itsf, "ITSF", 4) == 0) {
+        const quint64 directory = littleEndian(itsf + 0x48, 8);
+        const quint64 directorySize = littleEndian(itsf + 0x50, 8);
+        if (directory < quint64(kMaxTotal) && directorySize < quint64(kMaxTotal) &&
+            readAt(fd, itsp, sizeof itsp, static_cast<off_t>(directory)) &&
+            std::memcmp(itsp, "ITSP", 4) == 0) {
+            const quint64 headerSize = littleEndian(itsp + 0x08, 4);
+            const quint64 chunkSize = littleEndian(itsp + 0x10, 4);
+            if (headerSize >= sizeof itsp && chunkSize >= 0x20 && chunkSize <= 0x10000 &&
+                headerSize < directorySize) {
+                const quint64 chunks = (directorySize - headerSize) / chunkSize;
+                ok = true;
+                std::vector<unsigned char> chunk(chunkSize);
+                // Every listing chunk in the order of the file: a damaged chain of links
+                // cannot loop, and none is left out.
+                for (quint64 c = 0; c < chunks && ok; ++c) {
+                    const off_t at = static_cast<off_t>(directory + headerSize + c * chunkSize);
+                    if (!readAt(fd, chunk.data(), chunkSize, at)) {
+                        ok = false;
+                        break;
+                    }
+                    if (std::memcmp(chunk.data(), "PMGL", 4) != 0)
+                        continue; // an index chunk
+                    const quint64 freeSpace = littleEndian(chunk.data() + 4, 4);
+                    if (freeSpace > chunkSize - 0x14) {
+                        ok = false;
+                        break;
+                    }
+                    const unsigned char* entry = chunk.data() + 0x14;
+                    const unsigned char* end = chunk.data() + chunkSize - freeSpace;
+                    while (entry < end && ok) {
+                        quint64 nameSize = 0, space = 0, start = 0, length = 0;
+                        if (!encodedInteger(entry, end, nameSize) ||
+                            nameSize > CHM_MAX_PATHLEN ||
+                            nameSize > static_cast<quint64>(end - entry)) {
+                            ok = false;
+                            break;
+                        }
+                        chmUnitInfo unit{};
+                        std::memcpy(unit.path, entry, nameSize);
+                        unit.path[nameSize] = '\0';
+                        entry += nameSize;
+                        if (!encodedInteger(entry, end, space) ||
+                            !encodedInteger(entry, end, start) ||
+                            !encodedInteger(entry, end, length)) {
+                            ok = false;
+                            break;
+                        }
+                        unit.space = static_cast<int>(space);
+                        unit.start = static_cast<LONGUINT64>(start);
+                        unit.length = static_cast<LONGUINT64>(length);
+                        ok = unpackObject(file, &unit, &unpacking) == CHM_ENUMERATOR_CONTINUE;
+                    }
+                }
+            }
+        }
+    }
+    ::close(fd);
+    return ok && unpacking.ok;
+}
+
 [[noreturn]] void unpackInChild(const char* path, int fd)
 {
     chmFile* file = chm_open(path);
     if (!file)
         ::_exit(2);
     Unpacking unpacking{fd};
-    chm_enumerate(file, CHM_ENUMERATE_ALL, unpackObject, &unpacking);
+    const bool ok = unpackDirectory(path, file, unpacking);
     chm_close(file);
     const quint32 end = 0;
-    if (!unpacking.ok || !writeAll(fd, &end, sizeof end))
+    if (!ok || !writeAll(fd, &end, sizeof end))
         ::_exit(3);
     ::_exit(0);
 }
 
-// Everything the child writes, or nothing when it takes too long or writes too much.
+// Everything the child writes, or nothing when it takes too long or writes too much. With an
+// application running, the wait goes on in an event loop, so that a damaged file that keeps
+// the child busy does not freeze the windows meanwhile (they repaint, timers run; input waits).
 QByteArray readChild(int fd, pid_t child, bool& complete)
 {
     QByteArray bytes;
-    QElapsedTimer clock;
-    clock.start();
-    char buffer[65536];
     complete = false;
-    for (;;) {
-        const qint64 left = kTimeoutMs - clock.elapsed();
-        pollfd ready{fd, POLLIN, 0};
-        const int polled = left > 0 ? ::poll(&ready, 1, static_cast<int>(left)) : 0;
-        if (polled < 0 && errno == EINTR)
-            continue;
-        if (polled <= 0)
-            break;
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            break;
-        if (n == 0) {
-            complete = true;
-            break;
+    char buffer[65536];
+    // Reads what is there; false once the child is done or the transfer has failed.
+    const auto drain = [&]() {
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return errno == EAGAIN || errno == EWOULDBLOCK;
+            if (n == 0) {
+                complete = true;
+                return false;
+            }
+            bytes.append(buffer, n);
+            if (bytes.size() > kMaxTotal)
+                return false;
         }
-        bytes.append(buffer, n);
-        if (bytes.size() > kMaxTotal)
-            break;
+    };
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    if (QCoreApplication::instance()) {
+        QEventLoop loop;
+        QSocketNotifier readable(fd, QSocketNotifier::Read);
+        QObject::connect(&readable, &QSocketNotifier::activated, &loop, [&] {
+            if (!drain())
+                loop.quit();
+        });
+        QTimer::singleShot(kTimeoutMs, &loop, &QEventLoop::quit);
+        if (drain())
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+    } else {
+        QElapsedTimer clock;
+        clock.start();
+        while (drain()) {
+            const qint64 left = kTimeoutMs - clock.elapsed();
+            pollfd ready{fd, POLLIN, 0};
+            const int polled = left > 0 ? ::poll(&ready, 1, static_cast<int>(left)) : 0;
+            if (polled < 0 && errno == EINTR)
+                continue;
+            if (polled <= 0)
+                break;
+        }
     }
     if (!complete)
         ::kill(child, SIGKILL);

@@ -57,6 +57,38 @@ QString plainText(const QString& html)
     return QTextDocumentFragment::fromHtml(html).toPlainText();
 }
 
+// Deeper contents would not be read by anyone, and a tree nested thousands of levels deep
+// overflows the stack when the tree lays itself out.
+constexpr int kMaxContentsDepth = 32;
+// Qt lays out nested tables in time that grows steeply with their depth: twenty take
+// seconds to minutes. No topic needs more than a few.
+constexpr int kMaxTableNesting = 4;
+
+// The topic with tables nested deeper than kMaxTableNesting flattened: their own tags go,
+// their contents stay in the table around them.
+QString withTablesFlattened(const QString& html)
+{
+    static const QRegularExpression tableTag(QStringLiteral(R"re(<\s*(/?)\s*table\b[^>]*>)re"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    QString result;
+    qsizetype copied = 0;
+    int depth = 0;
+    for (auto it = tableTag.globalMatch(html); it.hasNext();) {
+        const auto match = it.next();
+        const bool closing = !match.captured(1).isEmpty();
+        const bool kept = closing ? depth <= kMaxTableNesting : depth < kMaxTableNesting;
+        depth = std::max(0, depth + (closing ? -1 : 1));
+        if (kept)
+            continue;
+        result += QStringView(html).mid(copied, match.capturedStart() - copied);
+        copied = match.capturedEnd();
+    }
+    if (copied == 0)
+        return html;
+    result += QStringView(html).mid(copied);
+    return result;
+}
+
 // One entry of a contents or index file: an OBJECT of type text/sitemap inside nested lists.
 struct SitemapEntry {
     QString name;
@@ -126,7 +158,7 @@ public:
             return {};
         if (type == QTextDocument::ImageResource)
             return QImage::fromData(bytes);
-        return QString::fromUtf8(bytes);
+        return withTablesFlattened(QString::fromUtf8(bytes));
     }
 
 private:
@@ -157,10 +189,20 @@ QString topicStyleSheet(const QPalette& palette)
         .arg(text, box, mid, link);
 }
 
+// A text as the search compares it: case folded, and "ß" as "ss", so that
+// "Rückflußdämpfung" and "RÜCKFLUSSDÄMPFUNG" find the same topics.
+QString searchFolded(const QString& text)
+{
+    QString folded = text.toCaseFolded();
+    folded.replace(QChar(0x00DF), QStringLiteral("ss")); // ß
+    folded.replace(QChar(0x1E9E), QStringLiteral("ss")); // capital ẞ, in case folding missed it
+    return folded;
+}
+
 struct Topic {
     QString path;
-    QString title;
-    QString text; // plain text, for the search
+    QString title; // as shown
+    QString text;  // plain text with the title, folded for the search
 };
 
 class HelpWindow : public QWidget {
@@ -252,6 +294,7 @@ public:
             return false;
         }
         m_loadedPath = path;
+        m_newFile = true;
         fillContents();
         fillIndex();
         m_browser->clearHistory();
@@ -346,14 +389,15 @@ private:
         QList<QTreeWidgetItem*> parents;
         for (const SitemapEntry& entry :
              parseSitemap(QString::fromUtf8(m_archive.read(m_archive.contentsFile())))) {
-            while (parents.size() > entry.depth)
+            const int depth = std::min(entry.depth, kMaxContentsDepth);
+            while (parents.size() > depth)
                 parents.removeLast();
             auto* item = parents.isEmpty() ? new QTreeWidgetItem(m_contents)
                                            : new QTreeWidgetItem(parents.last());
             item->setText(0, entry.name);
             item->setData(0, Qt::UserRole, entry.local);
             item->setToolTip(0, entry.name);
-            while (parents.size() < entry.depth)
+            while (parents.size() < depth)
                 parents.append(parents.isEmpty() ? item : parents.last());
             parents.append(item);
         }
@@ -400,11 +444,11 @@ private:
                 !path.endsWith(u".htm", Qt::CaseInsensitive))
                 continue;
             QTextDocument document;
-            document.setHtml(QString::fromUtf8(m_archive.read(path)));
+            document.setHtml(withTablesFlattened(QString::fromUtf8(m_archive.read(path))));
             QString title = document.metaInformation(QTextDocument::DocumentTitle);
             if (title.isEmpty())
                 title = path;
-            m_topics.append({path, title, document.toPlainText()});
+            m_topics.append({path, title, searchFolded(title + u'\n' + document.toPlainText())});
         }
         return m_topics;
     }
@@ -413,18 +457,18 @@ private:
     void search()
     {
         m_found->clear();
-        const QStringList words =
-            m_query->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const QStringList words = searchFolded(m_query->text())
+                                      .split(QRegularExpression(QStringLiteral("\\s+")),
+                                             Qt::SkipEmptyParts);
         if (words.isEmpty()) {
             m_foundCount->clear();
             return;
         }
-        QList<std::pair<int, const Topic*>> hits;
+        QList<std::pair<qsizetype, const Topic*>> hits;
         for (const Topic& topic : topics()) {
-            int count = 0;
+            qsizetype count = 0;
             for (const QString& word : words) {
-                const int n = topic.text.count(word, Qt::CaseInsensitive) +
-                              topic.title.count(word, Qt::CaseInsensitive);
+                const auto n = topic.text.count(word);
                 if (n == 0) {
                     count = 0;
                     break;
@@ -446,7 +490,9 @@ private:
                 ? QStringLiteral("Kein Thema enthält „%1“.").arg(m_query->text().trimmed())
             : hits.size() == 1 ? QStringLiteral("1 Thema gefunden.")
                                : QStringLiteral("%1 Themen gefunden.").arg(hits.size()));
-        m_searchWord = words.first();
+        m_searchWord = m_query->text().split(QRegularExpression(QStringLiteral("\\s+")),
+                                             Qt::SkipEmptyParts)
+                           .value(0);
     }
 
     void itemChosen(QTreeWidgetItem* item)
@@ -467,8 +513,16 @@ private:
         showPath(item->data(Qt::UserRole).toString());
         // A search result opens at the first place of the word sought.
         if (item->listWidget() == m_found && !m_searchWord.isEmpty()) {
-            m_browser->moveCursor(QTextCursor::Start);
-            m_browser->find(m_searchWord);
+            // the word as typed, else with "ss" and "ß" the other way round
+            QString other = m_searchWord;
+            other.replace(QStringLiteral("ss"), QStringLiteral("ß"));
+            if (other == m_searchWord)
+                other.replace(QChar(0x00DF), QStringLiteral("ss"));
+            for (const QString& word : {m_searchWord, other}) {
+                m_browser->moveCursor(QTextCursor::Start);
+                if (m_browser->find(word))
+                    break;
+            }
         }
     }
 
@@ -479,6 +533,9 @@ private:
         const QUrl url = topicUrl(path);
         if (m_browser->source() != url)
             m_browser->setSource(url);
+        else if (m_newFile)
+            m_browser->reload(); // the same path, but from the file read since
+        m_newFile = false;
     }
 
     void topicShown(const QUrl& url)
@@ -506,6 +563,7 @@ private:
 
     ChmArchive m_archive;
     QString m_loadedPath;
+    bool m_newFile = false; // a file was read since the browser last loaded a topic
     QList<Topic> m_topics;
     QString m_searchWord;
     HelpBrowser* m_browser;

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <QStringDecoder>
 
 namespace ampero {
 
@@ -36,6 +37,12 @@ IniDocument IniDocument::fromBytes(const QByteArray& bytes)
 {
     if (bytes.startsWith(kUtf8Bom))
         return fromText(QString::fromUtf8(bytes.mid(kUtf8Bom.size())));
+    // Many editors drop the byte-order mark when they save: bytes that are valid UTF-8 are
+    // read as such, or "µ" would come back as "Âµ" and lose its meaning as a prefix.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return fromText(text);
     return fromText(decodeWindows1252(bytes));
 }
 

@@ -21,7 +21,8 @@ size_t caseFoldedHash(QStringView name, size_t seed = 0);
 // time in proportion to the file's size, however many sections and keys it holds.
 class IniDocument {
 public:
-    // UTF-8 when the bytes start with its byte-order mark, Windows-1252 otherwise.
+    // UTF-8 when the bytes start with its byte-order mark or are valid UTF-8 without it,
+    // Windows-1252 otherwise.
     static IniDocument fromBytes(const QByteArray& bytes);
     static IniDocument fromText(const QString& text);
 

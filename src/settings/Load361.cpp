@@ -5,6 +5,7 @@
 #include "IniDocument.h"
 #include "Optionen361.h"
 #include "pages/Page.h"
+#include "platform/Files.h"
 #include "ProgramState.h"
 #include "Store361.h"
 #include "StoredSettings.h"
@@ -13,15 +14,23 @@
 #include "widgets/PageControl.h"
 #include "widgets/RadioGroup.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <optional>
 #include <QCheckBox>
 #include <QFile>
+#include <QScopeGuard>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ampero {
 
 namespace {
 
 std::optional<IncompleteLoad> g_incompleteLoad;
+
+// A settings file is a few kilobytes; anything far larger is no settings file.
+constexpr qsizetype kMaxSettingsFile = qsizetype(16) << 20;
 
 void fillFromFile(const IniDocument& ini, ReadKeys& read, QChar& storedSeparator)
 {
@@ -63,11 +72,43 @@ void forgetIncompleteLoad() { g_incompleteLoad.reset(); }
 
 IniDocument readSettingsFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2")
-                        .arg(path, file.errorString()));
-    return IniDocument::fromBytes(file.readAll());
+    const auto fail = [&path](const QString& why) {
+        throw Error(
+            QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2").arg(path, why));
+    };
+    // Opened without waiting, so that a FIFO in the file's place cannot hold up the start;
+    // only a regular file of a sensible size is read (a link to one is fine).
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        fail(systemErrorText(errno));
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        fail(systemErrorText(errno));
+    if (!S_ISREG(info.st_mode))
+        fail(QStringLiteral("Sie ist keine gewöhnliche Datei"));
+    if (info.st_size > kMaxSettingsFile)
+        fail(QStringLiteral("Sie ist größer als %1 MB").arg(kMaxSettingsFile >> 20));
+    QByteArray bytes;
+    // One byte more than allowed tells a file that grew since fstat().
+    bytes.resize(static_cast<qsizetype>(info.st_size) + 1);
+    qsizetype size = 0;
+    while (size < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + size, static_cast<size_t>(bytes.size() - size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            fail(systemErrorText(errno));
+        if (n == 0)
+            break;
+        size += n;
+        if (size > kMaxSettingsFile)
+            fail(QStringLiteral("Sie ist größer als %1 MB").arg(kMaxSettingsFile >> 20));
+        if (size == bytes.size())
+            bytes.resize(qMin<qsizetype>(bytes.size() * 2, kMaxSettingsFile + 1));
+    }
+    bytes.truncate(size);
+    return IniDocument::fromBytes(bytes);
 }
 
 void IniFileLaden(const IniDocument& ini)

@@ -1,6 +1,7 @@
 #include "Update361.h"
 
 #include "app/Ampero361.h"
+#include "platform/Files.h"
 #include "platform/Folders.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
@@ -14,6 +15,7 @@
 #include "windows/UpdateClient.h"
 #include "widgets/WindowKeys.h"
 
+#include <cerrno>
 #include <limits>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -28,12 +30,17 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
+#include <sys/stat.h>
 
 namespace ampero {
 
 namespace {
 
 QUrl g_server(QStringLiteral("https://www.korvan-software.de"));
+UpdateLimits g_limits;
+
+// What one slice of the extraction writes before the window gets its turn again.
+constexpr qint64 kSliceBytes = 4 << 20;
 
 QUrl serverFile(const QString& path)
 {
@@ -44,12 +51,26 @@ QUrl serverFile(const QString& path)
 
 QUrl versionFile() { return serverFile(QStringLiteral("/Uploads/Version_AMP.txt")); }
 
+RequestLimits versionLimits()
+{
+    return {g_limits.versionBytes, g_limits.versionDeadline,
+            QStringLiteral("Die Versionsdatei des Update-Servers ist zu lang: mehr als %1 Byte")
+                .arg(g_limits.versionBytes)};
+}
+
+RequestLimits archiveLimits()
+{
+    return {g_limits.archiveBytes, g_limits.archiveDeadline,
+            QStringLiteral("Das Update-Archiv auf dem Server ist zu groß: mehr als %1 MB")
+                .arg(g_limits.archiveBytes >> 20)};
+}
+
 // The locale-independent integer conversion: leading blanks, an optional sign, decimal digits
 // or a hexadecimal number after "$" or "0x", and nothing after it, not even a line break.
 int StrToInt(const QString& text)
 {
     const auto fail = [&text]() -> int {
-        throw Error(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
+        throw Error(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(shownValue(text)));
     };
     qsizetype i = 0;
     while (i < text.size() && text[i] == QLatin1Char(' '))
@@ -124,9 +145,14 @@ QUrl updateServer() { return g_server; }
 
 void setUpdateTimeout(std::chrono::milliseconds timeout) { UpdateClient::setTimeout(timeout); }
 
+void setUpdateLimits(const UpdateLimits& limits) { g_limits = limits; }
+
+UpdateLimits updateLimits() { return g_limits; }
+
 TForm9::TForm9(QWidget* owner)
     : QWidget(owner, kFixedDialog)
     , m_client(new UpdateClient(this))
+    , m_slices(new QTimer(this))
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("Update"));
@@ -191,30 +217,45 @@ TForm9::TForm9(QWidget* owner)
     connectHandler(Update_B_Install, &QPushButton::clicked, this, &TForm9::Update_B_InstallClick);
     connectHandler(Timer1, &QTimer::timeout, this, &TForm9::Timer1Timer);
     connectHandler(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
+    m_slices->setInterval(0);
+    connectHandler(m_slices, &QTimer::timeout, this, &TForm9::extractSlice);
     addWindowKeys(this, kHelpContext, QStringLiteral("Update"));
 }
 
 TForm9::~TForm9()
 {
     m_client->cancelAll();
+    stopExtraction();
     delete m_downloadIcon;
     delete m_installIcon;
 }
 
-bool TForm9::busy() const { return m_client->busy(); }
+bool TForm9::busy() const { return m_client->busy() || m_extraction; }
 
 void TForm9::updateButtons()
 {
     // Nothing more is started while the window waits for the server.
-    const bool waiting = m_checks > 0 || m_downloading;
+    const bool waiting = m_checks > 0 || m_downloading || m_extraction;
     Update_B_Download->setEnabled(m_updateAvailable && !waiting);
     Update_CB_ProgStart->setEnabled(m_updateAvailable);
     Update_B_Install->setEnabled(m_installReady && !waiting);
 }
 
-QString TForm9::archiveFile() const
+// The download gets a folder of its own, new each time, so that nothing of the user's in the
+// download folder is overwritten, and closing removes only what the download made.
+QString TForm9::makeUpdateFolder()
 {
-    return DownloadOrdner + QStringLiteral("AmperoV") + VersionaufServer + QStringLiteral(".zip");
+    const QString name = DownloadOrdner + QStringLiteral("AmperoV") + VersionaufServer;
+    for (int n = 1; n < 100; ++n) {
+        const QString folder = n == 1 ? name : name + QStringLiteral("-%1").arg(n);
+        if (::mkdir(QFile::encodeName(folder).constData(), 0755) == 0)
+            return folder + QLatin1Char('/');
+        if (errno != EEXIST)
+            throw Error(QStringLiteral("Der Ordner %1 kann nicht erstellt werden: %2")
+                            .arg(folder, systemErrorText(errno)));
+    }
+    throw Error(QStringLiteral("Der Ordner %1 kann nicht erstellt werden: %2")
+                    .arg(name, systemErrorText(EEXIST)));
 }
 
 void TForm9::showEvent(QShowEvent* event)
@@ -260,7 +301,7 @@ void TForm9::FormShow()
     m_updateAvailable = false;
     ++m_checks;
     updateButtons();
-    m_client->get(versionFile(), nullptr, [this](const Transfer& t) {
+    m_client->get(versionFile(), versionLimits(), nullptr, [this](const Transfer& t) {
         --m_checks;
         runHandler(this, [this, &t] { versionReceived(t); });
         updateButtons();
@@ -285,7 +326,7 @@ void TForm9::automaticCheck()
 {
     if (g_server.isEmpty())
         return; // no server to ask
-    m_client->get(versionFile(), nullptr, [this](const Transfer& t) {
+    m_client->get(versionFile(), versionLimits(), nullptr, [this](const Transfer& t) {
         runHandler(parentWidget(), [this, &t] {
             if (t.outcome == Transfer::Cancelled)
                 return;
@@ -298,9 +339,14 @@ void TForm9::automaticCheck()
 
 void TForm9::Update_B_DownloadClick()
 {
-    if (m_checks > 0 || m_downloading || !m_updateAvailable)
+    if (m_checks > 0 || m_downloading || m_extraction || !m_updateAvailable)
         return;
     runHandler(this, [this] {
+        // A second download before closing starts afresh; the first one's files go, unless
+        // an installer started from them may still need them.
+        FormClose();
+        m_installerStarted = false;
+        m_made = {};
         if (DownloadOrdner.isEmpty())
             throw Error(QStringLiteral("Der Dokumente-Ordner ist unbekannt"));
         if (!QFileInfo::exists(DownloadOrdner)) {
@@ -309,43 +355,96 @@ void TForm9::Update_B_DownloadClick()
                     QStringLiteral("Der Ordner %1 kann nicht erstellt werden").arg(DownloadOrdner));
             m_madeDownloadFolder = true;
         }
-        const QString path = archiveFile();
-        auto* file = new QFile(path, this);
-        if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            delete file;
-            throw Error(QStringLiteral("Die Datei %1 kann nicht erstellt werden").arg(path));
-        }
-        if (!m_made.files.contains(path))
-            m_made.files << path;
+        m_folder = makeUpdateFolder();
+        m_made.folders << m_folder.chopped(1);
+        const QString path =
+            m_folder + QStringLiteral("AmperoV") + VersionaufServer + QStringLiteral(".zip");
+        auto archive = std::make_shared<NewFile>();
+        archive->create(path);
+        m_made.files << path;
         m_downloading = true;
         updateButtons();
         const QUrl url = serverFile(QStringLiteral("/Uploads/AmperoV") + VersionaufServer +
                                     QStringLiteral(".zip"));
-        m_client->get(url, file, [this, file, path](const Transfer& t) {
-            file->close();
-            delete file;
+        const auto sink = [archive](QByteArrayView data) {
+            try {
+                archive->write(data);
+            } catch (const Error& e) {
+                return e.message();
+            }
+            return QString();
+        };
+        m_client->get(url, archiveLimits(), sink, [this, archive](const Transfer& t) {
             m_downloading = false;
-            runHandler(this, [this, &t, &path] { downloadEnded(t, path); });
+            runHandler(this, [this, &t, &archive] { downloadEnded(t, *archive); });
             updateButtons();
         });
     });
 }
 
-void TForm9::downloadEnded(const Transfer& t, const QString& archive)
+void TForm9::downloadEnded(const Transfer& t, NewFile& archive)
 {
+    // An incomplete archive is of no use: it goes, and nothing is extracted from it.
+    const auto discard = [this, &archive] {
+        try {
+            archive.finish(false);
+        } catch (const Error&) {
+        }
+        QFile::remove(archive.path());
+        m_made.files.removeAll(archive.path());
+    };
     if (t.outcome != Transfer::Done) {
-        // An incomplete archive is of no use: it goes, and nothing is extracted from it.
-        QFile::remove(archive);
-        m_made.files.removeAll(archive);
+        discard();
         if (t.outcome == Transfer::HttpError)
             showPlainMessage(this, QStringLiteral("HTTP-Fehler: %1").arg(t.status));
         else
             throwIfFailed(t);
         return;
     }
-    extractArchive(archive, DownloadOrdner, m_made);
-    m_downloadIcon->show(QStringLiteral("Update_I_DownloadOK"));
-    m_installReady = true;
+    try {
+        archive.finish(true); // a full disk may show only now
+    } catch (const Error&) {
+        discard();
+        throw;
+    }
+    m_extraction = std::make_unique<ArchiveExtraction>(archive.path(), m_folder, m_made,
+                                                       g_limits.extraction);
+    Update_PB_Download->setRange(0, 1000);
+    Update_PB_Download->setValue(0);
+    m_slices->start();
+}
+
+void TForm9::extractSlice()
+{
+    if (!m_extraction)
+        return;
+    // No further slice while this one runs: a message box it shows would let one in.
+    m_slices->stop();
+    bool ended = true; // an error ends it as well
+    runHandler(this, [this, &ended] {
+        ended = m_extraction->step(kSliceBytes);
+        const qint64 total = qMax<qint64>(1, m_extraction->total());
+        Update_PB_Download->setValue(static_cast<int>(m_extraction->written() * 1000 / total));
+        if (ended) {
+            m_downloadIcon->show(QStringLiteral("Update_I_DownloadOK"));
+            m_installReady = true;
+        }
+    });
+    if (ended) {
+        stopExtraction();
+        updateButtons();
+    } else if (m_extraction) {
+        m_slices->start();
+    }
+}
+
+void TForm9::stopExtraction()
+{
+    m_slices->stop();
+    if (!m_extraction)
+        return;
+    m_extraction.reset();
+    Update_PB_Download->setValue(0);
 }
 
 void TForm9::IdHTTP1WorkBegin(qint64 expected)
@@ -371,7 +470,7 @@ void TForm9::Update_B_InstallClick()
 {
     // The installer came with the archive: it is started where the archive put it, never
     // looked up elsewhere.
-    const int code = openProgram(DownloadOrdner + QStringLiteral("Updater1.exe"), DownloadOrdner);
+    const int code = openProgram(m_folder + QStringLiteral("Updater1.exe"), m_folder);
     if (code >= 32) {
         m_installIcon->show(QStringLiteral("Update_I_InstallOK"));
         m_installerStarted = true;
@@ -399,6 +498,7 @@ void TForm9::Button1Click() { close(); }
 void TForm9::FormClose()
 {
     m_client->cancelAll(); // a running download ends and takes its incomplete archive along
+    stopExtraction();
     if (m_installerStarted)
         return; // the installer may still be reading what the archive brought
     // Only what the download made goes; anything else in the folder stays.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <memory>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -15,6 +16,7 @@ class QTimer;
 
 namespace ampero {
 
+class NewFile;
 class PictureSet;
 class UpdateClient;
 struct Transfer;
@@ -28,6 +30,18 @@ void setUpdateServer(const QUrl& base);
 QUrl updateServer();
 // How long a request may go without a sign of life from the server before it fails.
 void setUpdateTimeout(std::chrono::milliseconds timeout);
+
+// What the server may send: the version file is a number of a few digits, the archive an
+// update of a few megabytes; each request has a deadline as a whole.
+struct UpdateLimits {
+    qint64 versionBytes = 64;
+    std::chrono::milliseconds versionDeadline{60000};
+    qint64 archiveBytes = qint64(256) << 20;
+    std::chrono::milliseconds archiveDeadline{30 * 60000};
+    ArchiveLimits extraction;
+};
+void setUpdateLimits(const UpdateLimits& limits);
+UpdateLimits updateLimits();
 
 // The update window: tells whether a newer release is on the server, downloads and extracts
 // its archive, starts its installer and, if asked, the new program.
@@ -70,8 +84,10 @@ public:
     // a trailing separator, empty for any other.
     static QString getWinSpecialFolder(int csidl);
 
-    // A request of the window is running (a check or a download).
+    // A request of the window is running (a check or a download), or an extraction.
     bool busy() const;
+    // The folder the last download went into, of its own (with a trailing separator).
+    QString updateFolder() const { return m_folder; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -79,15 +95,20 @@ protected:
 
 private:
     void versionReceived(const Transfer& transfer);
-    void downloadEnded(const Transfer& transfer, const QString& archive);
+    void downloadEnded(const Transfer& transfer, NewFile& archive);
+    void extractSlice();
+    void stopExtraction();
     void updateButtons();
-    QString archiveFile() const;
+    QString makeUpdateFolder();
 
     UpdateClient* m_client;
     PictureSet* m_downloadIcon;
     PictureSet* m_installIcon;
     int m_checks = 0; // checks of the version file running
     bool m_downloading = false;
+    std::unique_ptr<ArchiveExtraction> m_extraction;
+    QTimer* m_slices; // runs the extraction a slice at a time
+    QString m_folder; // the download's own folder inside DownloadOrdner
     bool m_updateAvailable = false;
     bool m_installReady = false;
     bool m_madeDownloadFolder = false;
