@@ -6,6 +6,7 @@
 #include "Load361.h"
 #include "Optionen361.h"
 #include "pages/Page.h"
+#include "platform/Files.h"
 #include "ProgramState.h"
 #include "values/DisplayOptions.h"
 #include "values/Errors.h"
@@ -21,26 +22,6 @@
 #include <unistd.h>
 
 namespace ampero {
-
-namespace {
-
-// The reason a write failed, in German; a full disk is the usual one.
-QString writeFailure(int error)
-{
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("Kein Platz mehr auf dem Datenträger");
-    case EFBIG:
-        return QStringLiteral("Die Datei wird zu groß");
-    case EIO:
-        return QStringLiteral("Ein-/Ausgabefehler");
-    default:
-        return QStringLiteral("Fehler %1").arg(error);
-    }
-}
-
-} // namespace
 
 void storeSettings(IniDocument& ini)
 {
@@ -113,12 +94,12 @@ void writeFileAtomically(const QString& path, const QByteArray& contents)
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            throw fail(writeFailure(n < 0 ? errno : ENOSPC));
+            throw fail(systemErrorText(n < 0 ? errno : ENOSPC));
         data += n;
         left -= n;
     }
     if (::fsync(file.handle()) != 0)
-        throw fail(writeFailure(errno));
+        throw fail(systemErrorText(errno));
     if (!file.commit())
         throw fail(file.errorString());
 }
