@@ -405,13 +405,22 @@ QString Frequenzgang::tableText() const
 
 void Frequenzgang::showBeside(QWidget* owner)
 {
-    if (!m_placed && owner) {
+    const bool first = !m_placed && owner;
+    if (first) {
         ensureView();
         adjustSize();
         placeBeside(this, owner->window());
         m_placed = true;
     }
     show();
+    if (first) {
+        // The table under the plot is filled as the window shows, which makes it taller:
+        // placed again at its real size, it stays whole on the screen.
+        const QSize before = size();
+        adjustSize();
+        if (size() != before)
+            placeBeside(this, owner->window());
+    }
     raise();
     activateWindow();
 }
