@@ -60,11 +60,7 @@ class TestButtons : public QObject {
 private slots:
     void initTestCase()
     {
-        static const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-                if (!message.contains(QLatin1String("propagateSizeHints")))
-                    previous(type, context, message);
-            });
+        driver::silenceSizeHints();
         driver::startProgram();
         qApp->installEventFilter(&m_boxes);
     }

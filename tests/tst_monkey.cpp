@@ -270,12 +270,7 @@ class TestMonkey : public QObject {
 private slots:
     void initTestCase()
     {
-        // every message box tells the offscreen platform about its size, thousands of times
-        static const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-                if (!message.contains(QLatin1String("propagateSizeHints")))
-                    previous(type, context, message);
-            });
+        driver::silenceSizeHints();
         driver::startProgram();
         qApp->installEventFilter(&m_boxes);
     }

@@ -31,6 +31,15 @@ void startProgram()
         qFatal("the main window did not become active");
 }
 
+void silenceSizeHints()
+{
+    static const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (!message.contains(QLatin1String("propagateSizeHints")))
+                previous(type, context, message);
+        });
+}
+
 QWidget* find(const QString& name)
 {
     for (QWidget* top : QApplication::topLevelWidgets()) {

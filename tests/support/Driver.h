@@ -16,6 +16,9 @@ namespace driver {
 
 // Creates the program's windows once per test process, as the program start does.
 void startProgram();
+// Drops the offscreen platform's warning about size hints, which every message box gives:
+// thousands of lines in a test that answers thousands of boxes.
+void silenceSizeHints();
 
 QWidget* find(const QString& name); // any widget of any window, by objectName
 template <typename T>
