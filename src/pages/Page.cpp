@@ -129,8 +129,8 @@ void Page::addContextAction(const QString& text, std::function<void()> action)
 
 void Page::addPageEntries(QMenu& menu)
 {
-    for (const auto& [text, action] : m_contextActions)
-        menu.addAction(text, [this, action] { runHandler(this, action); });
+    for (const auto& entry : m_contextActions)
+        menu.addAction(entry.first, [this, action = entry.second] { runHandler(this, action); });
     menu.addAction(QStringLiteral("Werte kopieren"), [this] { copyValues(); });
 }
 
